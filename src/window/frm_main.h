@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "clock/meeting_clock.h"
+#include "settings/settings_file.h"
+#include "window/controls.h"
+
+namespace quorlane {
+
+// The controls the handlers drive, owned by the front end.
+struct FrmMainControls {
+  FormControl& form;
+  TextBoxControl& txtMemnberCount;
+  ButtonControl& btnStart;
+  LabelControl& lblTime;
+  LabelControl& lblCost;
+  TimerControl& tmrMain;
+};
+
+// The main window's state and its four handlers. The front end creates the controls from the
+// layout data and calls the handlers on the toolkit's events.
+class FrmMain {
+ public:
+  using Clock = std::function<DateTime()>;
+  using PathSource = std::function<std::filesystem::path()>;
+
+  explicit FrmMain(FrmMainControls controls, Clock clock = Now,
+                   PathSource settingsFilePath = SettingsFilePath);
+
+  void Form_Load();
+  void btnStart_Click();
+  void tmrMain_Timer();
+  void Form_Resize();
+
+ private:
+  std::string ReadIniValue(std::string_view key, std::string_view section,
+                           const std::filesystem::path& fileName) const;
+
+  FrmMainControls controls_;
+  Clock clock_;
+  PathSource settingsFilePath_;
+
+  std::int32_t lngMemberCount = 0;
+  DateTime dtmStart{};
+  std::int32_t lngCostPerHour = 0;
+  std::string strTitle;
+};
+
+}  // namespace quorlane

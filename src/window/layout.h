@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The window's make-up as data, read by every front end: kinds, nesting, geometry in twips, texts,
+// fonts, colours, alignment and tab order. Nothing moves or resizes a control after creation.
+namespace quorlane::layout {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+inline constexpr std::string_view kTitle = "Quorlane";
+inline constexpr int kClientWidth = 3405;
+inline constexpr int kClientHeight = 1950;
+
+inline constexpr std::string_view kStartCaption = "会議開始(&S)";
+inline constexpr std::string_view kStopCaption = "会議終了(&S)";
+
+enum class Kind { Frame, Label, TextBox, Button };
+enum class Align { Left, Right };
+
+struct Rect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct Rgb {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+};
+
+struct Font {
+  std::string_view face;
+  double points;
+  int weight;
+  int charset;  // Windows charset code
+};
+
+inline constexpr std::string_view kReadOutFace = "ＭＳ Ｐゴシック";
+inline constexpr int kShiftJisCharset = 128;
+
+struct Control {
+  std::string_view name;
+  int index;  // place in a control array such as Label2, or -1
+  Kind kind;
+  std::string_view parent;  // empty: the window's client area
+  Rect box;                 // a frame's children are placed from the frame's outer corner
+  int tabIndex;
+  std::string_view text;
+  Align align;
+  std::optional<Rgb> color;  // empty: the platform's default
+  std::optional<Font> font;  // empty: the platform's default user-interface font
+};
+
+inline constexpr Font kTimeFont{kReadOutFace, 12.0, 400, kShiftJisCharset};
+inline constexpr Font kCostFont{kReadOutFace, 21.75, 400, kShiftJisCharset};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+
+// Parents come before their children.
+inline constexpr std::array<Control, 10> kControls{{
+    {"Frame1", -1, Kind::Frame, "", {90, 60, 3255, 735}, 0, "条件設定：", Align::Left, {}, {}},
+    {"Label2", 0, Kind::Label, "Frame1", {180, 300, 975, 255}, 4, "参加人数：", Align::Left, {}, {}},
+    {"txtMemnberCount", -1, Kind::TextBox, "Frame1", {1050, 240, 465, 300}, 2, "5", Align::Left,
+     {}, {}},
+    {"Label2", 1, Kind::Label, "Frame1", {1560, 300, 315, 255}, 5, "人", Align::Left, {}, {}},
+    {"btnStart", -1, Kind::Button, "Frame1", {1800, 240, 1305, 315}, 3, kStartCaption,
+     Align::Left, {}, {}},
+    {"Frame2", -1, Kind::Frame, "", {90, 840, 3255, 1005}, 1, "現状：", Align::Left, {}, {}},
+    {"Label2", 2, Kind::Label, "Frame2", {180, 270, 975, 255}, 8, "経過時間：", Align::Left, {}, {}},
+    {"lblTime", -1, Kind::Label, "Frame2", {1740, 210, 1395, 255}, 7, "01:10:12", Align::Right,
+     kBlue, kTimeFont},
+    {"Label2", 3, Kind::Label, "Frame2", {180, 630, 975, 255}, 9, "発生費用：", Align::Left, {}, {}},
+    {"lblCost", -1, Kind::Label, "Frame2", {960, 450, 2205, 405}, 6, "0円", Align::Right, kRed,
+     kCostFont},
+}};
+
+inline constexpr int kTickMilliseconds = 1000;
+
+}  // namespace quorlane::layout
