@@ -40,6 +40,10 @@ class FrmMain {
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
                            const std::filesystem::path& fileName) const;
+  // A setting start-up cannot do without: on failure warns once, then lets the failure end the
+  // handler.
+  std::int32_t ReadRequiredNumber(std::string_view key);
+  bool PinRequested() const;
 
   FrmMainControls controls_;
   Clock clock_;

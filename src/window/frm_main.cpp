@@ -1,0 +1,126 @@
+#include "window/frm_main.h"
+
+#include <cstddef>
+#include <system_error>
+#include <utility>
+
+#include "settings/private_profile.h"
+#include "settings/shift_jis.h"
+#include "settings/whole_number.h"
+#include "window/layout.h"
+#include "window/settings_warning.h"
+
+namespace quorlane {
+
+namespace {
+
+constexpr std::string_view kSection = "DATA";
+constexpr std::string_view kMissingValue = "ERROR";
+constexpr std::size_t kLookupBufferSize = 255;
+constexpr std::string_view kZeroTime = "00:00:00";
+
+// A conversion or overflow failure ends the body silently; what its earlier steps did stays done.
+template <typename Body>
+void RunUntilFailure(Body body) {
+  try {
+    body();
+  } catch (const ConversionError&) {
+  } catch (const OverflowError&) {
+  }
+}
+
+// The lookup answers "ERROR" both for a missing file and for a missing key.
+SettingsProblem WhyNotANumber(std::string_view value, const std::filesystem::path& file) {
+  if (value != kMissingValue) return SettingsProblem::NotANumber;
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(file, ignored) ? SettingsProblem::KeyMissing
+                                                         : SettingsProblem::FileMissing;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(FrmMainControls controls, Clock clock, PathSource settingsFilePath)
+    : controls_(controls),
+      clock_(std::move(clock)),
+      settingsFilePath_(std::move(settingsFilePath)) {}
+
+void FrmMain::Form_Load() {
+  // Taken before any setting is read, so a faulty file can neither leave the title empty after
+  // the first restore nor leave the design-time sample reading on display.
+  strTitle = controls_.form.Title();
+  controls_.lblTime.SetCaption(std::string(kZeroTime));
+  RunUntilFailure([&] {
+    lngCostPerHour = ReadRequiredNumber("COST_PER_HOUR");
+    lngMemberCount = ReadRequiredNumber("MEMBER_COUNT");
+    const bool pin = PinRequested();
+    controls_.txtMemnberCount.SetText(std::to_string(lngMemberCount));
+    if (pin) controls_.form.PinTopLeft();
+  });
+}
+
+void FrmMain::btnStart_Click() {
+  RunUntilFailure([&] {
+    if (controls_.txtMemnberCount.Enabled()) {
+      dtmStart = clock_();
+      lngMemberCount = ToWholeNumber(controls_.txtMemnberCount.Text());
+      controls_.tmrMain.SetInterval(layout::kTickMilliseconds);
+      controls_.tmrMain.SetEnabled(true);
+      controls_.txtMemnberCount.SetEnabled(false);
+      controls_.btnStart.SetCaption(std::string(layout::kStopCaption));
+    } else {
+      controls_.tmrMain.SetEnabled(false);
+      controls_.txtMemnberCount.SetEnabled(true);
+      controls_.btnStart.SetCaption(std::string(layout::kStartCaption));
+    }
+  });
+}
+
+void FrmMain::tmrMain_Timer() {
+  RunUntilFailure([&] {
+    controls_.lblTime.SetCaption(ElapsedText(dtmStart, clock_()));
+    const std::int32_t seconds = ElapsedSeconds(dtmStart, clock_());
+    controls_.lblCost.SetCaption(std::to_string(seconds));
+    const double cost = MeetingCost(lngCostPerHour, lngMemberCount, seconds);
+    controls_.lblCost.SetCaption(CostText(cost));
+    if (controls_.form.State() == WindowState::Minimised) {
+      controls_.form.SetTitle(MinimisedTitle(cost));
+    }
+  });
+}
+
+void FrmMain::Form_Resize() {
+  if (controls_.form.State() == WindowState::Normal) controls_.form.SetTitle(strTitle);
+}
+
+std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
+                                  const std::filesystem::path& fileName) const {
+  return ShiftJisToUtf8(ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key),
+                                                 kMissingValue, kLookupBufferSize, fileName));
+}
+
+std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
+  const std::filesystem::path file = settingsFilePath_();
+  const std::string value = ReadIniValue(key, kSection, file);
+  try {
+    return ToWholeNumber(value);
+  } catch (const ConversionError&) {
+    controls_.form.ShowWarningWhenVisible(
+        SettingsWarning(WhyNotANumber(value, file), key, file, value));
+    throw;
+  } catch (const OverflowError&) {
+    controls_.form.ShowWarningWhenVisible(
+        SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
+    throw;
+  }
+}
+
+// Pinning is a nicety: a missing or unusable value just leaves the window where it opens.
+bool FrmMain::PinRequested() const {
+  bool pin = false;
+  RunUntilFailure([&] {
+    pin = ToWholeNumber(ReadIniValue("WINDOW_TOP_POS", kSection, settingsFilePath_())) == 1;
+  });
+  return pin;
+}
+
+}  // namespace quorlane

@@ -1,0 +1,42 @@
+#include "window/settings_warning.h"
+
+#include <initializer_list>
+
+namespace quorlane {
+
+namespace {
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text.append(part);
+  return text;
+}
+
+// UTF-8 on every platform; path::string() would give the ANSI code page on Windows.
+std::string Utf8Path(const std::filesystem::path& file) {
+  const std::u8string utf8 = file.u8string();
+  return {utf8.begin(), utf8.end()};
+}
+
+std::string Problem(SettingsProblem problem, std::string_view key, std::string_view value) {
+  switch (problem) {
+    case SettingsProblem::FileMissing:
+      return Concat({"設定ファイルが見つからないため、", key, " を読めません。"});
+    case SettingsProblem::KeyMissing:
+      return Concat({"設定ファイルの [DATA] に ", key, " がありません。"});
+    case SettingsProblem::NotANumber:
+      return Concat({key, " の値「", value, "」は数値ではありません。"});
+    case SettingsProblem::OutOfRange:
+      return Concat({key, " の値「", value, "」は扱える範囲を超えています。"});
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string SettingsWarning(SettingsProblem problem, std::string_view key,
+                            const std::filesystem::path& file, std::string_view value) {
+  return Concat({Problem(problem, key, value), "\n", Utf8Path(file)});
+}
+
+}  // namespace quorlane

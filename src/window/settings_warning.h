@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quorlane {
+
+// Why a required setting could not be used.
+enum class SettingsProblem { FileMissing, KeyMissing, NotANumber, OutOfRange };
+
+// The warning shown at start-up: what went wrong with which key, then the settings file's full
+// path on a line of its own. The value is quoted only where it is the problem.
+std::string SettingsWarning(SettingsProblem problem, std::string_view key,
+                            const std::filesystem::path& file, std::string_view value);
+
+}  // namespace quorlane
