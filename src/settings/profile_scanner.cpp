@@ -1,0 +1,230 @@
+#include "settings/profile_scanner.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "settings/shift_jis_bytes.h"
+
+namespace quorlane {
+namespace {
+
+// Windows' blanks; form feed and Ctrl-Z are ordinary characters.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v';
+}
+
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+bool IsQuote(char c) {
+  return c == '"' || c == '\'';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+char FoldAsciiCase(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Names match ignoring the case of ASCII letters only. Double-byte characters match exactly: their
+// second byte may look like a letter (ア is 83 41, ャ is 83 61).
+bool SameName(std::string_view name, std::string_view wanted) {
+  if (name.size() != wanted.size()) {
+    return false;
+  }
+  for (std::size_t at = 0; at < name.size();) {
+    const std::size_t width = ShiftJisCharWidth(name, at);
+    const bool same = width == 2 ? name.substr(at, 2) == wanted.substr(at, 2)
+                                 : FoldAsciiCase(name[at]) == FoldAsciiCase(wanted[at]);
+    if (!same) {
+      return false;
+    }
+    at += width;
+  }
+  return true;
+}
+
+// The position of the next CR or LF at or after from, or the end of bytes. memchr keeps skipping
+// a very long line cheap.
+std::size_t FindLineEnd(std::string_view bytes, std::size_t from) {
+  const char* start = bytes.data() + from;
+  const std::size_t length = bytes.size() - from;
+  const auto* lf = static_cast<const char*>(std::memchr(start, '\n', length));
+  const std::size_t untilLf = lf != nullptr ? static_cast<std::size_t>(lf - start) : length;
+  const auto* cr = static_cast<const char*>(std::memchr(start, '\r', untilLf));
+  return from + (cr != nullptr ? static_cast<std::size_t>(cr - start) : untilLf);
+}
+
+}  // namespace
+
+void TrimmedRun::Reset(std::size_t keep) {
+  kept_.clear();
+  keep_ = keep;
+  length_ = 0;
+  trimmedLength_ = 0;
+  last_ = '\0';
+  closed_ = false;
+}
+
+void TrimmedRun::Push(char c) {
+  if (closed_ || (length_ == 0 && IsBlank(c))) {
+    return;
+  }
+  ++length_;
+  if (!IsBlank(c)) {
+    trimmedLength_ = length_;
+    last_ = c;
+  }
+  if (kept_.size() < keep_) {
+    kept_.push_back(c);
+  }
+}
+
+ProfileScanner::ProfileScanner(std::string_view section, std::string_view key,
+                               std::size_t valueBytes)
+    : section_(TrimBlanks(section)), key_(TrimBlanks(key)), valueBytes_(valueBytes) {
+  // No line can define an empty name or one that starts a comment.
+  if (key_.empty() || key_.front() == ';') {
+    state_ = State::kDone;
+  }
+}
+
+bool ProfileScanner::Feed(std::string_view bytes) {
+  std::size_t at = 0;
+  while (at < bytes.size() && state_ != State::kDone) {
+    if (state_ == State::kSkipLine) {
+      at = FindLineEnd(bytes, at);
+      if (at < bytes.size()) {
+        state_ = State::kLineStart;
+      }
+    } else {
+      Take(bytes[at++]);
+    }
+  }
+  return WantsInput();
+}
+
+void ProfileScanner::Finish() {
+  if (state_ == State::kValue) {
+    EndValue();
+  }
+  state_ = State::kDone;
+}
+
+void ProfileScanner::Take(char c) {
+  switch (state_) {
+    case State::kLineStart:
+      StartLine(c);
+      break;
+    case State::kSectionName:
+      TakeSectionName(c);
+      break;
+    case State::kKeyName:
+      TakeKeyName(c);
+      break;
+    case State::kValue:
+      TakeValue(c);
+      break;
+    case State::kSkipLine:
+    case State::kDone:
+      break;
+  }
+}
+
+void ProfileScanner::StartLine(char c) {
+  if (IsBlank(c) || IsLineEnd(c)) {
+    return;
+  }
+  if (c == '[') {
+    // Only the first section of the name is searched, so the next header ends the search.
+    if (inSection_) {
+      state_ = State::kDone;
+      return;
+    }
+    name_.Reset(section_.size());
+    trailByteDue_ = false;
+    state_ = State::kSectionName;
+    return;
+  }
+  if (!inSection_ || c == ';') {
+    state_ = State::kSkipLine;
+    return;
+  }
+  name_.Reset(key_.size());
+  state_ = State::kKeyName;
+  TakeKeyName(c);
+}
+
+void ProfileScanner::TakeSectionName(char c) {
+  // The name ends at the first "]" of its own, not one that is the second byte of a character
+  // ([ゾ] is 5B 83 5D 5D), or at a NUL, or with the line.
+  const bool trailByte = trailByteDue_ && IsShiftJisTrailByte(c);
+  trailByteDue_ = !trailByte && IsShiftJisLeadByte(c);
+  if (trailByte || (c != ']' && c != '\0' && !IsLineEnd(c))) {
+    name_.Push(c);
+    if (name_.Overflowed()) {
+      state_ = State::kSkipLine;  // longer than the wanted name
+    }
+    return;
+  }
+  inSection_ = SameName(name_.Kept(), section_);
+  state_ = IsLineEnd(c) ? State::kLineStart : State::kSkipLine;
+}
+
+void ProfileScanner::TakeKeyName(char c) {
+  if (c != '=' && !IsLineEnd(c)) {
+    if (c == '\0') {
+      name_.Close();  // the rest up to "=" is not part of the name
+    } else {
+      name_.Push(c);
+    }
+    if (name_.Overflowed()) {
+      state_ = State::kSkipLine;
+    }
+    return;
+  }
+  if (!SameName(name_.Kept(), key_)) {
+    state_ = IsLineEnd(c) ? State::kLineStart : State::kSkipLine;
+    return;
+  }
+  if (IsLineEnd(c)) {
+    state_ = State::kDone;  // a key without "=" has no value, and hides any later one
+    return;
+  }
+  // The quote pair and one byte past the cut, to see whether a character straddles it.
+  text_.Reset(std::min(valueBytes_, SIZE_MAX - 2) + 2);
+  state_ = State::kValue;
+}
+
+void ProfileScanner::TakeValue(char c) {
+  if (c == '\0' || IsLineEnd(c)) {
+    EndValue();
+  } else {
+    text_.Push(c);
+  }
+}
+
+void ProfileScanner::EndValue() {
+  std::string_view value = text_.Kept();
+  // One pair of like quotes around the value goes; the blanks inside it stay.
+  if (text_.size() >= 2 && IsQuote(value.front()) && text_.back() == value.front()) {
+    value.remove_prefix(1);
+    if (!text_.Overflowed()) {
+      value.remove_suffix(1);
+    }
+  }
+  value_ = std::string(CutShiftJis(value, valueBytes_));
+  state_ = State::kDone;
+}
+
+}  // namespace quorlane
