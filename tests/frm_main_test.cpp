@@ -73,6 +73,15 @@ std::string CaseName(const testing::TestParamInfo<Case>& test) {
   return test.param.name;
 }
 
+// Keeps test listings readable: a case prints as its name, not as raw bytes.
+template <typename Case>
+requires requires(const Case& c) {
+  c.name;
+}
+void PrintTo(const Case& test, std::ostream* out) {
+  *out << test.name;
+}
+
 const DateTime kNine = MakeDateTime(2024, 4, 1, 9, 0, 0);
 
 DateTime After(DateTime start, std::int64_t seconds) {

@@ -152,6 +152,10 @@ struct Press {
   bool focusOnButton;
 };
 
+void PrintTo(const Press& press, std::ostream* out) {
+  *out << press.name;
+}
+
 class QtButtonPressTest : public QtWindowTest, public ::testing::WithParamInterface<Press> {};
 
 TEST_P(QtButtonPressTest, StartsAndStopsTheMeetingUnderBothCaptions) {

@@ -71,10 +71,13 @@ vd_title() {
 }
 
 # vd_frame WINDOW: "X Y WIDTH HEIGHT" of the window with the frame the manager drew around it.
+# (xdotool getwindowgeometry counts a reparented window's offset twice; xwininfo does not.)
 vd_frame() {
-  local X Y WIDTH HEIGHT WINDOW SCREEN left right top bottom
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local x y width height left right top bottom
+  read -r x y width height < <(xwininfo -id "$1" | awk -F: '
+    /Absolute upper-left X/ {x = $2} /Absolute upper-left Y/ {y = $2}
+    /Width/ {w = $2} /Height/ {h = $2} END {print x, y, w, h}')
   read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d ',' \
     | awk '{print $3, $4, $5, $6}')
-  echo "$((X - left)) $((Y - top)) $((WIDTH + left + right)) $((HEIGHT + top + bottom))"
+  echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
 }

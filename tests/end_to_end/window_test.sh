@@ -61,8 +61,8 @@ above() {
 # A meeting: 3,600 yen an hour, 2 attendees, so the title's yen count is twice the seconds.
 launch 3600 2 0
 check "title at start-up" "Quorlane" "$(vd_title "$window")"
-check "client area at 96 dpi" "227 130" "$(xdotool getwindowgeometry --shell "$window" \
-  | awk -F= '/^(WIDTH|HEIGHT)=/{printf "%s ", $2}' | sed 's/ $//')"
+check "client area at 96 dpi" "227 130" "$(xwininfo -id "$window" \
+  | awk -F: '/Width/ {w = $2} /Height/ {h = $2} END {print w + 0, h + 0}')"
 check "unpinned window stays where the manager put it" "normal" "$(above)"
 corner=$(frame_corner)
 check "unpinned window is not in the corner" yes "$([ "$corner" != "0 0" ] && echo yes || echo "$corner")"
