@@ -28,8 +28,7 @@ std::string ElapsedText(DateTime start, DateTime reading);
 std::int32_t ElapsedSeconds(DateTime start, DateTime reading);
 
 // Hourly cost x attendees x seconds / 3600, without any 32-bit limit. Never fails.
-double MeetingCost(std::int32_t costPerHour, std::int32_t memberCount,
-                   std::int32_t elapsedSeconds);
+double MeetingCost(std::int32_t costPerHour, std::int32_t memberCount, std::int32_t elapsedSeconds);
 
 // "12,345円": rounded half away from zero, grouped in threes.
 std::string CostText(double cost);

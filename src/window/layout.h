@@ -63,22 +63,21 @@ inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kRed{255, 0, 0};
 
 // Parents come before their children.
+// clang-format off
 inline constexpr std::array<Control, 10> kControls{{
-    {"Frame1", -1, Kind::Frame, "", {90, 60, 3255, 735}, 0, "条件設定：", Align::Left, {}, {}},
-    {"Label2", 0, Kind::Label, "Frame1", {180, 300, 975, 255}, 4, "参加人数：", Align::Left, {}, {}},
-    {"txtMemnberCount", -1, Kind::TextBox, "Frame1", {1050, 240, 465, 300}, 2, "5", Align::Left,
-     {}, {}},
-    {"Label2", 1, Kind::Label, "Frame1", {1560, 300, 315, 255}, 5, "人", Align::Left, {}, {}},
-    {"btnStart", -1, Kind::Button, "Frame1", {1800, 240, 1305, 315}, 3, kStartCaption,
-     Align::Left, {}, {}},
-    {"Frame2", -1, Kind::Frame, "", {90, 840, 3255, 1005}, 1, "現状：", Align::Left, {}, {}},
-    {"Label2", 2, Kind::Label, "Frame2", {180, 270, 975, 255}, 8, "経過時間：", Align::Left, {}, {}},
-    {"lblTime", -1, Kind::Label, "Frame2", {1740, 210, 1395, 255}, 7, "01:10:12", Align::Right,
-     kBlue, kTimeFont},
-    {"Label2", 3, Kind::Label, "Frame2", {180, 630, 975, 255}, 9, "発生費用：", Align::Left, {}, {}},
-    {"lblCost", -1, Kind::Label, "Frame2", {960, 450, 2205, 405}, 6, "0円", Align::Right, kRed,
-     kCostFont},
+    // name            index kind          parent    left  top   width height tab text          align         colour font
+    {"Frame1",          -1, Kind::Frame,   "",       {90,  60,  3255, 735},  0, "条件設定：",   Align::Left,  {},    {}},
+    {"Label2",           0, Kind::Label,   "Frame1", {180, 300, 975,  255},  4, "参加人数：",   Align::Left,  {},    {}},
+    {"txtMemnberCount", -1, Kind::TextBox, "Frame1", {1050, 240, 465, 300},  2, "5",            Align::Left,  {},    {}},
+    {"Label2",           1, Kind::Label,   "Frame1", {1560, 300, 315, 255},  5, "人",           Align::Left,  {},    {}},
+    {"btnStart",        -1, Kind::Button,  "Frame1", {1800, 240, 1305, 315}, 3, kStartCaption,  Align::Left,  {},    {}},
+    {"Frame2",          -1, Kind::Frame,   "",       {90,  840, 3255, 1005}, 1, "現状：",       Align::Left,  {},    {}},
+    {"Label2",           2, Kind::Label,   "Frame2", {180, 270, 975,  255},  8, "経過時間：",   Align::Left,  {},    {}},
+    {"lblTime",         -1, Kind::Label,   "Frame2", {1740, 210, 1395, 255}, 7, "01:10:12",     Align::Right, kBlue, kTimeFont},
+    {"Label2",           3, Kind::Label,   "Frame2", {180, 630, 975,  255},  9, "発生費用：",   Align::Left,  {},    {}},
+    {"lblCost",         -1, Kind::Label,   "Frame2", {960, 450, 2205, 405},  6, "0円",          Align::Right, kRed,  kCostFont},
 }};
+// clang-format on
 
 inline constexpr int kTickMilliseconds = 1000;
 
