@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "window/layout.h"
@@ -17,13 +20,6 @@
 
 namespace quorlane {
 namespace {
-
-std::string DesignText(std::string_view name) {
-  const auto found =
-      std::find_if(layout::kControls.begin(), layout::kControls.end(),
-                   [&](const layout::Control& control) { return control.name == name; });
-  return found == layout::kControls.end() ? std::string() : std::string(found->text);
-}
 
 class FakeForm final : public FormControl {
  public:
@@ -39,339 +35,223 @@ class FakeForm final : public FormControl {
   void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
 };
 
-class FakeTextBox final : public TextBoxControl {
+// One fake plays every control kind; each instance stands for a single control.
+class FakeControl final : public TextBoxControl,
+                          public ButtonControl,
+                          public LabelControl,
+                          public TimerControl {
  public:
-  std::string text = DesignText("txtMemnberCount");
-  bool enabled = true;
+  explicit FakeControl(std::string_view designText, bool designEnabled = true)
+      : text(designText), enabled(designEnabled) {}
+  std::string text;
+  bool enabled;
+  int interval = 0;
 
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
+  void SetCaption(const std::string& value) override { text = value; }
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
-};
-
-// Buttons and labels differ only in kind; one fake serves both.
-class FakeCaption final : public ButtonControl, public LabelControl {
- public:
-  explicit FakeCaption(std::string_view name) : caption(DesignText(name)) {}
-  std::string caption;
-
-  void SetCaption(const std::string& value) override { caption = value; }
-};
-
-class FakeTimer final : public TimerControl {
- public:
-  int interval = 0;
-  bool enabled = false;
-
   void SetInterval(int milliseconds) override { interval = milliseconds; }
-  void SetEnabled(bool value) override { enabled = value; }
 };
-
-template <typename Case>
-std::string CaseName(const testing::TestParamInfo<Case>& test) {
-  return test.param.name;
-}
-
-// Keeps test listings readable: a case prints as its name, not as raw bytes.
-template <typename Case>
-requires requires(const Case& c) {
-  c.name;
-}
-void PrintTo(const Case& test, std::ostream* out) {
-  *out << test.name;
-}
 
 const DateTime kNine = MakeDateTime(2024, 4, 1, 9, 0, 0);
-
-DateTime After(DateTime start, std::int64_t seconds) {
-  return {start.secondsSinceEpoch + seconds};
-}
-
-std::string GoodSettings(int costPerHour) {
-  return "[DATA]\nCOST_PER_HOUR=" + std::to_string(costPerHour) +
-         "\nMEMBER_COUNT=12\nWINDOW_TOP_POS=0\n";
-}
+constexpr std::string_view kGoodData = "COST_PER_HOUR=10000\nMEMBER_COUNT=12\nWINDOW_TOP_POS=0";
 
 class FrmMainTest : public testing::Test {
  protected:
-  FrmMainTest() {
-    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("quorlane_frm_main_" + name + "_" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(directory_);
-    settingsPath = directory_ / "Quorlane.ini";
-  }
-  ~FrmMainTest() override { std::filesystem::remove_all(directory_); }
+  ~FrmMainTest() override { std::filesystem::remove(settingsPath); }
 
-  // Lines end in CR LF, as a file edited on Windows would.
-  void WriteSettings(std::string_view lines) {
-    std::ofstream file(settingsPath, std::ios::binary);
-    for (const char c : lines)
-      file << (c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1));
-  }
-
-  void Load(std::optional<std::string_view> settings) {
-    if (settings) WriteSettings(*settings);
+  void Load(std::optional<std::string_view> data) {
+    if (data) std::ofstream(settingsPath, std::ios::binary) << "[DATA]\n" << *data;
     window.Form_Load();
   }
 
-  void ClickAt(DateTime reading) {
+  // Clock readings are given in seconds after nine o'clock.
+  void ClickAt(std::int64_t reading) {
     readings.push_back(reading);
     window.btnStart_Click();
   }
-
-  void TickAt(DateTime first, DateTime second) {
-    readings.insert(readings.end(), {first, second});
+  void TickAt(std::int64_t first, std::optional<std::int64_t> second = {}) {
+    readings.insert(readings.end(), {first, second.value_or(first)});
     window.tmrMain_Timer();
     EXPECT_TRUE(readings.empty()) << "a tick reads the clock twice";
   }
-  void TickAt(DateTime reading) { TickAt(reading, reading); }
-
-  DateTime NextReading() {
-    if (readings.empty()) {
-      ADD_FAILURE() << "clock read more often than scripted";
-      return kNine;
-    }
-    const DateTime reading = readings.front();
+  // An unscripted reading throws out of the handler and so fails the test.
+  DateTime Read() {
+    const std::int64_t reading = readings.at(0);
     readings.pop_front();
-    return reading;
+    return {kNine.secondsSinceEpoch + reading};
   }
 
-  std::filesystem::path directory_;
-  std::filesystem::path settingsPath;
-  int pathLookups = 0;
-  std::deque<DateTime> readings;
+  const std::filesystem::path settingsPath =
+      std::filesystem::temp_directory_path() /
+      ("quorlane_frm_main_" + std::to_string(std::random_device()()) + ".ini");
+  std::deque<std::int64_t> readings;
   FakeForm form;
-  FakeTextBox box;
-  FakeCaption btnStart{"btnStart"};
-  FakeCaption lblTime{"lblTime"};
-  FakeCaption lblCost{"lblCost"};
-  FakeTimer timer;
+  FakeControl box{"5"};
+  FakeControl btnStart{layout::kStartCaption};
+  FakeControl lblTime{"01:10:12"};
+  FakeControl lblCost{"0円"};
+  FakeControl timer{"", false};
   FrmMain window{{form, box, btnStart, lblTime, lblCost, timer},
-                 [this] { return NextReading(); },
-                 [this] {
-                   ++pathLookups;
-                   return settingsPath;
-                 }};
+                 [this] { return Read(); },
+                 [this] { return settingsPath; }};
 };
 
 struct StartUpCase {
   const char* name;
-  std::string_view memberCount;
-  std::string_view pinLine;
+  std::optional<std::string_view> data;  // the lines under [DATA]; empty: no settings file
   std::string_view boxText;
   int pinCalls;
+  std::string_view costOfOneAttendeeHour;       // shows which settings took effect
+  std::optional<SettingsProblem> problem = {};  // empty: no warning
+  std::string_view key = {};
+  std::string_view value = {};
+};
+
+void PrintTo(const StartUpCase& start, std::ostream* out) {
+  *out << start.name;
+}
+
+using enum SettingsProblem;
+const StartUpCase kStartUps[] = {
+    {"PinOne", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "7", 1, "900円"},
+    {"PinZero", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=0", "7", 0, "900円"},
+    {"PinTwo", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=2", "7", 0, "900円"},
+    {"PinMissing", "COST_PER_HOUR=900\nMEMBER_COUNT=7", "7", 0, "900円"},
+    {"PinNotANumber", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=abc", "7", 0, "900円"},
+    {"CountAsNumber", "COST_PER_HOUR=900\nMEMBER_COUNT=- 7.5\nWINDOW_TOP_POS=1", "-8", 1, "900円"},
+    {"NoFile", std::nullopt, "5", 0, "0円", FileMissing, "COST_PER_HOUR", "ERROR"},
+    {"CostMissing", "MEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円", KeyMissing, "COST_PER_HOUR",
+     "ERROR"},
+    {"CostNotANumber", "COST_PER_HOUR=abc\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円",
+     NotANumber, "COST_PER_HOUR", "abc"},
+    {"CostEmpty", "COST_PER_HOUR=\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円", NotANumber,
+     "COST_PER_HOUR", ""},
+    {"CostOutOfRange", "COST_PER_HOUR=2147483648\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円",
+     OutOfRange, "COST_PER_HOUR", "2147483648"},
+    {"CountMissing", "COST_PER_HOUR=900\nWINDOW_TOP_POS=1", "5", 0, "900円", KeyMissing,
+     "MEMBER_COUNT", "ERROR"},
+    // 十二 in Shift-JIS; the second byte of 十 is a backslash.
+    {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1\nWINDOW_TOP_POS=1", "5", 0,
+     "900円", NotANumber, "MEMBER_COUNT", "十二"},
 };
 
 class StartUp : public FrmMainTest, public testing::WithParamInterface<StartUpCase> {};
 
-TEST_P(StartUp, AppliesTheSettingsWithoutWarning) {
+TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   const StartUpCase& start = GetParam();
-  Load("[DATA]\nCOST_PER_HOUR=5000\nMEMBER_COUNT=" + std::string(start.memberCount) + "\n" +
-       std::string(start.pinLine));
+  Load(start.data);
+  std::vector<std::string> warnings;
+  if (start.problem)
+    warnings.push_back(SettingsWarning(*start.problem, start.key, settingsPath, start.value));
+  EXPECT_EQ(form.warnings, warnings);
   EXPECT_EQ(box.text, start.boxText);
   EXPECT_EQ(form.pinCalls, start.pinCalls);
-  EXPECT_EQ(lblTime.caption, "00:00:00");
-  EXPECT_EQ(lblCost.caption, DesignText("lblCost"));
-  EXPECT_TRUE(form.warnings.empty());
-  EXPECT_EQ(pathLookups, 3);
+  EXPECT_EQ(lblTime.text, "00:00:00");
   EXPECT_FALSE(timer.enabled);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    FrmMain, StartUp,
-    testing::Values(StartUpCase{"PinOne", "12", "WINDOW_TOP_POS=1", "12", 1},
-                    StartUpCase{"PinZero", "12", "WINDOW_TOP_POS=0", "12", 0},
-                    StartUpCase{"PinTwo", "12", "WINDOW_TOP_POS=2", "12", 0},
-                    StartUpCase{"PinMissing", "12", "", "12", 0},
-                    StartUpCase{"PinNotANumber", "12", "WINDOW_TOP_POS=abc", "12", 0},
-                    StartUpCase{"PinOutOfRange", "12", "WINDOW_TOP_POS=4294967297", "12", 0},
-                    StartUpCase{"NegativeCount", " -3 ", "WINDOW_TOP_POS=1", "-3", 1}),
-    CaseName<StartUpCase>);
-
-struct FaultCase {
-  const char* name;
-  std::optional<std::string_view> settings;  // empty: no file at all
-  std::string_view key;
-  SettingsProblem problem;
-  std::string_view value;
-  std::string_view costOfOneAttendeeHour;
-};
-
-class FaultySettings : public FrmMainTest, public testing::WithParamInterface<FaultCase> {};
-
-TEST_P(FaultySettings, StopStartUpAtTheKeyAndWarnOnce) {
-  const FaultCase& fault = GetParam();
-  Load(fault.settings);
-  EXPECT_EQ(form.warnings,
-            std::vector{SettingsWarning(fault.problem, fault.key, settingsPath, fault.value)});
-  EXPECT_EQ(box.text, DesignText("txtMemnberCount"));
-  EXPECT_EQ(form.pinCalls, 0);
-  EXPECT_EQ(lblTime.caption, "00:00:00");
 
   form.title = "\\0";
   window.Form_Resize();
   EXPECT_EQ(form.title, layout::kTitle);
 
   box.text = "1";
-  ClickAt(kNine);
-  TickAt(After(kNine, 3600));
-  EXPECT_EQ(lblCost.caption, fault.costOfOneAttendeeHour);
+  ClickAt(0);
+  TickAt(3600);
+  EXPECT_EQ(lblCost.text, start.costOfOneAttendeeHour);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FrmMain, FaultySettings,
-    testing::Values(
-        FaultCase{"NoFile", std::nullopt, "COST_PER_HOUR", SettingsProblem::FileMissing, "ERROR",
-                  "0円"},
-        FaultCase{"CostMissing", "[DATA]\nMEMBER_COUNT=12\nWINDOW_TOP_POS=1", "COST_PER_HOUR",
-                  SettingsProblem::KeyMissing, "ERROR", "0円"},
-        FaultCase{"CostUnderOtherSection", "[OTHER]\nCOST_PER_HOUR=5000\nMEMBER_COUNT=12",
-                  "COST_PER_HOUR", SettingsProblem::KeyMissing, "ERROR", "0円"},
-        FaultCase{"CostNotANumber", "[DATA]\nCOST_PER_HOUR=abc\nMEMBER_COUNT=12\nWINDOW_TOP_POS=1",
-                  "COST_PER_HOUR", SettingsProblem::NotANumber, "abc", "0円"},
-        FaultCase{"CostEmpty", "[DATA]\nCOST_PER_HOUR=\nMEMBER_COUNT=12\nWINDOW_TOP_POS=1",
-                  "COST_PER_HOUR", SettingsProblem::NotANumber, "", "0円"},
-        FaultCase{"CostOutOfRange",
-                  "[DATA]\nCOST_PER_HOUR=2147483648\nMEMBER_COUNT=12\nWINDOW_TOP_POS=1",
-                  "COST_PER_HOUR", SettingsProblem::OutOfRange, "2147483648", "0円"},
-        FaultCase{"CountMissing", "[DATA]\nCOST_PER_HOUR=5000\nWINDOW_TOP_POS=1", "MEMBER_COUNT",
-                  SettingsProblem::KeyMissing, "ERROR", "5,000円"},
-        // 十二 in Shift-JIS; the second byte of 十 is a backslash.
-        FaultCase{"CountInKanji",
-                  "[DATA]\nCOST_PER_HOUR=5000\nMEMBER_COUNT=\x8f\x5c\x93\xf1\nWINDOW_TOP_POS=1",
-                  "MEMBER_COUNT", SettingsProblem::NotANumber, "十二", "5,000円"}),
-    CaseName<FaultCase>);
+INSTANTIATE_TEST_SUITE_P(FrmMain, StartUp, testing::ValuesIn(kStartUps),
+                         [](const auto& test) { return test.param.name; });
 
-TEST_F(FrmMainTest, DirectoryInPlaceOfTheSettingsFileCountsAsMissing) {
-  std::filesystem::create_directory(settingsPath);
-  Load(std::nullopt);
-  EXPECT_EQ(form.warnings, std::vector{SettingsWarning(SettingsProblem::FileMissing,
-                                                       "COST_PER_HOUR", settingsPath, "ERROR")});
-}
-
-TEST(SettingsWarningTest, NamesTheKeyAndTheValueAndEndsWithThePathLine) {
-  const std::filesystem::path file(u8"/会議室/Quorlane.ini");
-  std::vector<std::string> messages;
-  for (const auto problem : {SettingsProblem::FileMissing, SettingsProblem::KeyMissing,
-                             SettingsProblem::NotANumber, SettingsProblem::OutOfRange}) {
-    const std::string message = SettingsWarning(problem, "MEMBER_COUNT", file, "1x");
+TEST(SettingsWarningTest, NamesTheKeyQuotesOnlyAFaultyValueAndEndsWithThePath) {
+  const std::pair<SettingsProblem, bool> quotesValue[] = {
+      {FileMissing, false}, {KeyMissing, false}, {NotANumber, true}, {OutOfRange, true}};
+  std::set<std::string> distinct;
+  for (const auto& [problem, quoted] : quotesValue) {
+    const std::string message =
+        SettingsWarning(problem, "MEMBER_COUNT", u8"/会議室/Quorlane.ini", "1x");
     EXPECT_NE(message.find("MEMBER_COUNT"), std::string::npos) << message;
     EXPECT_EQ(message.substr(message.find('\n')), "\n/会議室/Quorlane.ini") << message;
-    const bool quotesValue =
-        problem == SettingsProblem::NotANumber || problem == SettingsProblem::OutOfRange;
-    EXPECT_EQ(message.find("「1x」") != std::string::npos, quotesValue) << message;
-    messages.push_back(message);
+    EXPECT_EQ(message.find("「1x」") != std::string::npos, quoted) << message;
+    distinct.insert(message);
   }
-  std::sort(messages.begin(), messages.end());
-  EXPECT_EQ(std::unique(messages.begin(), messages.end()), messages.end());
+  EXPECT_EQ(distinct.size(), std::size(quotesValue));
 }
 
-TEST_F(FrmMainTest, StartAndStopFlipTheControlsAndTheTimer) {
-  Load(GoodSettings(5000));
-  ClickAt(kNine);
-  EXPECT_EQ(btnStart.caption, layout::kStopCaption);
+TEST_F(FrmMainTest, StartMinimiseRestoreAndStop) {
+  Load(kGoodData);
+  box.text = "5";
+  ClickAt(0);
+  EXPECT_EQ(btnStart.text, layout::kStopCaption);
   EXPECT_FALSE(box.enabled);
   EXPECT_TRUE(timer.enabled);
   EXPECT_EQ(timer.interval, layout::kTickMilliseconds);
-  EXPECT_TRUE(readings.empty());
 
-  window.btnStart_Click();
-  EXPECT_EQ(btnStart.caption, layout::kStartCaption);
-  EXPECT_TRUE(box.enabled);
-  EXPECT_FALSE(timer.enabled);
-  EXPECT_EQ(lblTime.caption, "00:00:00");
-  EXPECT_EQ(lblCost.caption, DesignText("lblCost"));
-}
-
-struct TickCase {
-  const char* name;
-  int costPerHour;
-  std::string_view attendees;
-  std::int64_t firstReading;  // seconds after the start
-  std::int64_t secondReading;
-  std::string_view time;
-  std::string_view cost;
-};
-
-class Tick : public FrmMainTest, public testing::WithParamInterface<TickCase> {};
-
-TEST_P(Tick, ShowsTheElapsedTimeAndTheCost) {
-  const TickCase& tick = GetParam();
-  Load(GoodSettings(tick.costPerHour));
-  box.text = tick.attendees;
-  ClickAt(kNine);
-  TickAt(After(kNine, tick.firstReading), After(kNine, tick.secondReading));
-  EXPECT_EQ(lblTime.caption, tick.time);
-  EXPECT_EQ(lblCost.caption, tick.cost);
-  EXPECT_EQ(form.title, layout::kTitle);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    FrmMain, Tick,
-    testing::Values(
-        TickCase{"ThreeSeconds", 5000, "5", 3, 3, "00:00:03", "21円"},
-        TickCase{"TimeAndCostFromSeparateReadings", 5000, "5", 1, 2, "00:00:01", "14円"},
-        TickCase{"TypedCountReplacesTheSetting", 5000, "8", 3600, 3600, "01:00:00", "40,000円"},
-        TickCase{"BeyondThirtyTwoBits", 10000, "20", 10738, 10738, "02:58:58", "596,556円"},
-        TickCase{"OverADay", 5000, "5", 90061, 90061, "01:01:01", "625,424円"},
-        TickCase{"NegativeCount", 5000, "-5", 3, 3, "00:00:03", "-21円"},
-        TickCase{"ClockSetBack", 5000, "5", -3, -3, "00:00:03", "-21円"}),
-    CaseName<TickCase>);
-
-TEST_F(FrmMainTest, MinimisedTitleShowsTheCostUntilRestored) {
-  Load(GoodSettings(5000));
-  box.text = "5";
-  ClickAt(kNine);
   form.state = WindowState::Minimised;
-  TickAt(After(kNine, 3));
-  EXPECT_EQ(form.title, "\\21");
+  TickAt(3);
+  EXPECT_EQ(form.title, "\\42");
   window.Form_Resize();
-  EXPECT_EQ(form.title, "\\21");
-
+  EXPECT_EQ(form.title, "\\42");
   form.state = WindowState::Normal;
   window.Form_Resize();
   EXPECT_EQ(form.title, layout::kTitle);
+
+  window.btnStart_Click();
+  EXPECT_EQ(btnStart.text, layout::kStartCaption);
+  EXPECT_TRUE(box.enabled);
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_EQ(lblTime.text, "00:00:03");  // the last figures stay
+  EXPECT_EQ(lblCost.text, "42円");
+  form.state = WindowState::Minimised;
+  window.Form_Resize();
+  EXPECT_EQ(form.title, layout::kTitle);
 }
 
-TEST_F(FrmMainTest, AttendeeTextThatIsNotANumberStartsNothing) {
-  for (const std::string_view text : {"", "abc", "2147483648"}) {
-    SCOPED_TRACE(text);
-    Load(GoodSettings(5000));
-    box.text = text;
-    ClickAt(kNine);
-    EXPECT_TRUE(readings.empty()) << "the start time is taken before the count";
-    EXPECT_EQ(btnStart.caption, layout::kStartCaption);
-    EXPECT_TRUE(box.enabled);
-    EXPECT_FALSE(timer.enabled);
-
-    // The start time was replaced; the count from the settings stays.
-    TickAt(After(kNine, 3600));
-    EXPECT_EQ(lblCost.caption, "60,000円");
+// Each row starts anew after the previous row's stop, so a restart must count from its own reading.
+TEST_F(FrmMainTest, TickShowsTheTimeAndCostSinceTheLatestStart) {
+  Load(kGoodData);
+  const struct {
+    std::int64_t start;
+    std::string_view attendees;
+    std::int64_t timeReading, costReading;  // seconds after the start
+    std::string_view time, cost;
+  } ticks[] = {
+      {0, "5", 1, 2, "00:00:01", "28円"},
+      {7200, "8", 3600, 3600, "01:00:00", "80,000円"},  // the typed count, not the setting's 12
+      {20000, "20", 10738, 10738, "02:58:58", "596,556円"},  // the product exceeds 32 bits
+  };
+  for (const auto& [start, attendees, timeReading, costReading, time, cost] : ticks) {
+    SCOPED_TRACE(attendees);
+    box.text = attendees;
+    ClickAt(start);
+    TickAt(start + timeReading, start + costReading);
+    EXPECT_EQ(lblTime.text, time);
+    EXPECT_EQ(lblCost.text, cost);
+    EXPECT_EQ(form.title, layout::kTitle);
+    window.btnStart_Click();
   }
 }
 
-TEST_F(FrmMainTest, RestartCountsFromTheNewStart) {
-  Load(GoodSettings(5000));
-  ClickAt(kNine);
-  TickAt(After(kNine, 10));
-  window.btnStart_Click();
-  ClickAt(After(kNine, 100));
-  EXPECT_EQ(lblTime.caption, "00:00:10");
-
-  TickAt(After(kNine, 101));
-  EXPECT_EQ(lblTime.caption, "00:00:01");
-  EXPECT_EQ(lblCost.caption, "17円");
+TEST_F(FrmMainTest, AttendeeTextThatIsNotANumberStartsNothing) {
+  Load(kGoodData);
+  for (const std::string_view text : {"", "abc", "2147483648"}) {
+    SCOPED_TRACE(text);
+    box.text = text;
+    ClickAt(0);
+    EXPECT_EQ(btnStart.text, layout::kStartCaption);
+    EXPECT_TRUE(box.enabled);
+    EXPECT_FALSE(timer.enabled);
+  }
 }
 
 TEST_F(FrmMainTest, TickBeforeAnyStartShowsTheTimeOfDayOnly) {
-  Load(GoodSettings(5000));
+  Load(kGoodData);
   form.state = WindowState::Minimised;
-  TickAt(MakeDateTime(2024, 4, 1, 9, 30, 15));
-  EXPECT_EQ(lblTime.caption, "09:30:15");
-  EXPECT_EQ(lblCost.caption, DesignText("lblCost"));
+  TickAt(30 * 60 + 15);
+  EXPECT_EQ(lblTime.text, "09:30:15");
+  EXPECT_EQ(lblCost.text, "0円");
   EXPECT_EQ(form.title, layout::kTitle);
 }
 

@@ -3,67 +3,40 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace quorlane {
 namespace {
 
-struct Pair {
-  std::string shiftJis;
-  std::string utf8;
-};
+using Pair = std::pair<std::string, std::string>;  // Shift-JIS, UTF-8
 
-TEST(ShiftJis, ConvertsBothWays) {
+TEST(ShiftJis, ConvertsBothWaysWithMicrosoftsTable) {
+  const std::string longText(5000, '7');  // more than one pass of the converter's buffer
   const Pair pairs[] = {
-      {"", ""},
-      {"COST 5000", "COST 5000"},
-      {"\x95\x5C\x83\x5C", "表ソ"},      // second bytes that are "\"
-      {"\xB1\xDD\xC0\xDE", "ｱﾝﾀﾞ"},      // half-width kana
-      {"\\\x8E\x9E\x8A\xD4", "\\時間"},  // the minimised title starts with "\"
-      {"~", "~"},
-      {"\x81\x60", "～"},
-      {"\x87\x40", "①"},  // an NEC row 13 character, only in Microsoft's table
+      {"\x95\x5C\x83\x5C", "表ソ"},  // second bytes that are "\"
+      {"\xB1\xDD\xC0\xDE", "ｱﾝﾀﾞ"},
+      {"\\\x8E\x9E\x8A\xD4~", "\\時間~"},  // "\" and "~" stay ASCII, unlike in JIS X 0201
+      {"\x81\x60\x87\x40", "～①"},         // FF5E, not 301C; an NEC row 13 character
+      {longText + "\x95\x5C", longText + "表"},
   };
-  for (const Pair& pair : pairs) {
-    EXPECT_EQ(ShiftJisToUtf8(pair.shiftJis), pair.utf8);
-    EXPECT_EQ(Utf8ToShiftJis(pair.utf8), pair.shiftJis);
+  for (const auto& [shiftJis, utf8] : pairs) {
+    EXPECT_EQ(ShiftJisToUtf8(shiftJis), utf8);
+    EXPECT_EQ(Utf8ToShiftJis(utf8), shiftJis);
   }
-}
-
-TEST(ShiftJis, LongTextIsConvertedWhole) {
-  std::string shiftJis;
-  std::string utf8;
-  for (int i = 0; i < 5000; ++i) {
-    shiftJis += "\x95\x5C";
-    utf8 += "表";
-  }
-  EXPECT_EQ(ShiftJisToUtf8(shiftJis), utf8);
-  EXPECT_EQ(Utf8ToShiftJis(utf8), shiftJis);
 }
 
 TEST(ShiftJis, BadBytesBecomeQuestionMarks) {
-  const Pair fromShiftJis[] = {
-      {"\x83", "?"},      // lead byte at the end
-      {"\x83 a", "? a"},  // lead byte without a trail byte
-      {"a\xFF"
-       "b",
-       "a?b"},              // never a character
-      {"\x85\x40!", "?!"},  // a pair with no character assigned
-  };
-  for (const Pair& pair : fromShiftJis) {
-    EXPECT_EQ(ShiftJisToUtf8(pair.shiftJis), pair.utf8);
+  // A lead byte at the end or before a non-trail byte, a byte that is never a character, an
+  // unassigned pair.
+  for (const auto& [shiftJis, utf8] :
+       {Pair{"\x83", "?"}, Pair{"\x83 a", "? a"}, Pair{"a\xFFz", "a?z"}, Pair{"\x85\x40!", "?!"}}) {
+    EXPECT_EQ(ShiftJisToUtf8(shiftJis), utf8);
   }
-  const Pair fromUtf8[] = {
-      {"?", "€"},  // not in code page 932
-      {"a?b", "a😀b"},
-      {"?A",
-       "\xE3\x81"
-       "A"},                    // truncated sequence, one mark
-      {"a?", "a\xE3\x81"},      // truncated at the end
-      {"???", "\xED\xA0\x80"},  // an encoded surrogate
-      {"?", "\xFF"},
-  };
-  for (const Pair& pair : fromUtf8) {
-    EXPECT_EQ(Utf8ToShiftJis(pair.utf8), pair.shiftJis);
+  // Outside code page 932, a truncated sequence (one mark), an encoded surrogate, a stray byte.
+  for (const auto& [shiftJis, utf8] :
+       {Pair{"?", "€"}, Pair{"a?b", "a😀b"}, Pair{"?Z", "\xE3\x81Z"}, Pair{"a?", "a\xE3\x81"},
+        Pair{"???", "\xED\xA0\x80"}, Pair{"?", "\xFF"}}) {
+    EXPECT_EQ(Utf8ToShiftJis(utf8), shiftJis);
   }
 }
 
