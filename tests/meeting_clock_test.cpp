@@ -65,7 +65,7 @@ TEST(ElapsedTextAndSeconds, DropWholeDaysAndOverflowOutsideTheRange) {
 
 void ExpectYen(double cost, std::string_view grouped) {
   EXPECT_EQ(CostText(cost), std::string(grouped) + "円");
-  EXPECT_EQ(MinimisedTitle(cost), "\\" + std::string(grouped));
+  EXPECT_EQ(MinimisedTitle(cost), std::string("\\").append(grouped));
 }
 
 struct Charge {

@@ -72,7 +72,8 @@ class PrivateProfileTest : public ::testing::Test {
     for (std::size_t split = unitBytes; split < tail.size(); split += unitBytes) {
       const std::size_t padding = (kChunkSize - split - bom.size()) / unitBytes - 2;
       std::string file(bom);
-      for (const char c : ";" + std::string(padding, 'x') + "\n") {
+      const std::string comment = std::string(";").append(padding, 'x').append("\n");
+      for (const char c : comment) {
         file += c;
         file.append(unitBytes - 1, '\0');
       }
