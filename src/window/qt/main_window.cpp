@@ -51,14 +51,24 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// One installed family, chosen once: a family list naming absent fonts makes Qt ask fontconfig
+// for the fallbacks of each absent one, for every font and script, which costs start-up time.
+// (QFontDatabase::hasFamily would ask fontconfig for an alias of each absent family.)
+QString ReadOutFamily() {
+  static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& candidate :
+         {ToQString(layout::kReadOutFace), ToQString(kReadOutFallbackFace)}) {
+      if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
+    }
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    return japanese.isEmpty() ? ToQString(layout::kReadOutFace) : japanese.first();
+  }();
+  return family;
+}
+
 QFont ReadOutFont(const layout::Font& face) {
-  QStringList families{ToQString(face.face), ToQString(kReadOutFallbackFace)};
-  const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-  if (!japanese.isEmpty()) {
-    families.append(japanese.first());
-  }
-  QFont font;
-  font.setFamilies(families);
+  QFont font(ReadOutFamily());
   font.setPointSizeF(face.points);
   font.setWeight(static_cast<QFont::Weight>(face.weight));
   font.setItalic(false);
