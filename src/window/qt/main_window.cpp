@@ -90,6 +90,19 @@ QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5e
 QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 0.2em; }
 )";
 
+// A label that fills its background would hide the part of an overlapping control drawn before
+// it; beneath that control, it hides nothing, as when neither fills its background.
+void PutFilledBeneathOverlapped(QWidget& frame) {
+  for (QWidget* filled : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!filled->autoFillBackground()) continue;
+    for (QWidget* other : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!other->autoFillBackground() && other->geometry().intersects(filled->geometry())) {
+        filled->stackUnder(other);
+      }
+    }
+  }
+}
+
 Qt::Alignment LabelAlignment(layout::Align align) {
   // A Windows static label draws its text from the top of its box.
   return Qt::AlignTop | (align == layout::Align::Right ? Qt::AlignRight : Qt::AlignLeft);
@@ -101,6 +114,9 @@ QLabel* CreateLabel(const layout::Control& control, QWidget& parent) {
   label->setAlignment(LabelAlignment(control.align));
   if (control.font) {
     label->setFont(ReadOutFont(*control.font));
+    // A read-out changes every second: filling its own background keeps the frame beneath it
+    // from being drawn again each time (see PutFilledBeneathOverlapped).
+    label->setAutoFillBackground(true);
   }
   if (control.color) {
     QPalette palette = label->palette();
@@ -246,6 +262,7 @@ QGroupBox* MainWindow::CreateFrame(const layout::Control& frame, QWidget& parent
       CreateControl(control, *group);
     }
   }
+  PutFilledBeneathOverlapped(*group);
   return group;
 }
 
