@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "window/qt/accessibility.h"
 #include "window/qt/qt_controls.h"
 
 // Resources of a static library must be registered by hand, from the global namespace.
@@ -146,6 +147,7 @@ MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePat
   connect(&btnStart, &QPushButton::clicked, this, [this] { frmMain_->btnStart_Click(); });
   connect(tmrMain_, &QTimer::timeout, this, [this] { frmMain_->tmrMain_Timer(); });
   frmMain_->Form_Load();
+  MakeAccessible(*this, *tmrMain_);
 }
 
 MainWindow::~MainWindow() = default;

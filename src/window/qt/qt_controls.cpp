@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "window/layout.h"
+
 namespace quorlane {
 
 std::string QtTextBox::Text() const {
@@ -25,6 +27,8 @@ void QtTextBox::SetEnabled(bool enabled) {
 }
 
 void QtButton::SetCaption(const std::string& caption) {
+  // Qt reports the new text at once: the name must already match it.
+  button_.setAccessibleName(QString::fromStdString(std::string(layout::SpokenText(caption))));
   button_.setText(QString::fromStdString(caption));
 }
 
