@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -71,16 +73,23 @@ TEST_F(QtWindowTest, EveryControlSitsAtItsTwipsBoxInAFixedClientArea) {
   Open();
   ASSERT_EQ(window_->screen()->logicalDotsPerInch(), 96.0);  // 15 twips to a pixel
   EXPECT_EQ(window_->size(), QSize(227, 130));
+  // Read before the application starts; CTest runs this file again at 1.5 and 2.
+  const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+  ASSERT_EQ(window_->devicePixelRatioF(), factor);
+  const std::map<double, QSize> clientOnDevice{{1, {227, 130}}, {1.5, {341, 195}}, {2, {454, 260}}};
+  EXPECT_EQ(window_->grab().size(), clientOnDevice.at(factor));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_FALSE(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(window_->windowIcon().availableSizes().size(), 3);
   for (const layout::Control& control : layout::kControls) {
     const QString name = MainWindow::ObjectName(control);
     SCOPED_TRACE(name.toStdString());
-    const QWidget& widget = Named<QWidget>(name.toStdString());
+    QWidget& widget = Named<QWidget>(name.toStdString());
     const layout::Rect& box = control.box;
     EXPECT_EQ(widget.geometry(),
               QRect(box.left / 15, box.top / 15, box.width / 15, box.height / 15));
+    EXPECT_EQ(widget.grab().size(),
+              QSize(qRound(box.width * factor / 15), qRound(box.height * factor / 15)));
     const QObject* parent = widget.parent();
     EXPECT_EQ(parent == window_.get() ? QString() : parent->objectName(), Q(control.parent));
   }
@@ -159,6 +168,31 @@ TEST_F(QtWindowTest, TicksFillTheReadOutsAndTheTitleFollowsTheWindowState) {
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("\\8"));
   window_->setWindowState(Qt::WindowNoState);
   EXPECT_EQ(window_->windowTitle(), Q(layout::kTitle));
+}
+
+TEST_F(QtWindowTest, ScreenReadersHearJapaneseNamesRolesAndTheReadOutsFigures) {
+  Open();
+  ShowActive();
+  const auto spoken = [this](std::string_view name, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(&Named<QWidget>(name))->text(text);
+  };
+  EXPECT_EQ(spoken("btnStart", QAccessible::Name), QStringLiteral("会議開始"));
+  EXPECT_EQ(spoken("btnStart", QAccessible::Accelerator), QStringLiteral("Alt+S"));
+  Named<QPushButton>("btnStart").click();
+  Tick(3);
+  for (const auto& [name, role, accessibleName, value] :
+       {std::tuple{"Frame1", QAccessible::Grouping, "条件設定", ""},
+        {"Label2(0)", QAccessible::StaticText, "参加人数", ""},
+        {"txtMemnberCount", QAccessible::EditableText, "参加人数", "2"},
+        {"btnStart", QAccessible::Button, "会議終了", ""},
+        {"Frame2", QAccessible::Grouping, "現状", ""},
+        {"lblTime", QAccessible::StaticText, "経過時間", "00:00:03"},
+        {"lblCost", QAccessible::StaticText, "発生費用", "6円"}}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Named<QWidget>(name))->role(), role);
+    EXPECT_EQ(spoken(name, QAccessible::Name), QString::fromUtf8(accessibleName));
+    EXPECT_EQ(spoken(name, QAccessible::Value), QString::fromUtf8(value));
+  }
 }
 
 TEST_F(QtWindowTest, PinsOnTopAtTheCornerOnlyForOne) {
