@@ -33,11 +33,9 @@ class ReadOutInterface final : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* ReadOutFactory(const QString& className, QObject* object) {
+QAccessibleInterface* ReadOutFactory(const QString& /*className*/, QObject* object) {
   auto* label = qobject_cast<QLabel*>(object);
-  if (className != QStringLiteral("QLabel") || label == nullptr || !IsReadOut(*label)) {
-    return nullptr;
-  }
+  if (label == nullptr || !IsReadOut(*label)) return nullptr;
   return new ReadOutInterface(*label);
 }
 
