@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -17,7 +19,6 @@
 #include <tuple>
 
 #include "clock/meeting_clock.h"
-#include "window/layout.h"
 #include "window/qt/main_window.h"
 
 // Readable failure messages.
@@ -34,12 +35,11 @@ QString Q(std::string_view text) {
 
 class QtWindowTest : public ::testing::Test {
  protected:
-  // 3600 yen per attendee-hour and two attendees: two yen for each second.
-  void Open(const char* pinValue = "0", bool withSettings = true) {
-    if (withSettings) {
-      std::ofstream(settings_.toStdString(), std::ios::binary)
-          << "[DATA]\r\nCOST_PER_HOUR=3600\r\nMEMBER_COUNT=2\r\nWINDOW_TOP_POS=" << pinValue
-          << "\r\n";
+  // By default 3600 yen per attendee-hour and two attendees: two yen for each second.
+  void Open(std::string_view settings = "COST_PER_HOUR=3600\r\nMEMBER_COUNT=2") {
+    if (!settings.empty()) {
+      std::ofstream(settings_.toStdString(), std::ios::binary) << "[DATA]\r\n"
+                                                               << settings << "\r\n";
     }
     window_ = std::make_unique<MainWindow>([this] { return now_; },
                                            [this] { return settings_.toStdString(); });
@@ -67,22 +67,31 @@ class QtWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window_;
 };
 
-TEST_F(QtWindowTest, EveryControlSitsAtItsTwipsBoxInAFixedClientArea) {
+TEST_F(QtWindowTest, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheFixedClientArea) {
   Open();
   ASSERT_EQ(window_->screen()->logicalDotsPerInch(), 96.0);  // 15 twips to a pixel
   EXPECT_EQ(window_->size(), QSize(227, 130));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_FALSE(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(window_->windowIcon().availableSizes().size(), 3);
-  for (const layout::Control& control : layout::kControls) {
-    const QString name = MainWindow::ObjectName(control);
-    SCOPED_TRACE(name.toStdString());
-    const QWidget& widget = Named<QWidget>(name.toStdString());
-    const layout::Rect& box = control.box;
-    EXPECT_EQ(widget.geometry(),
-              QRect(box.left / 15, box.top / 15, box.width / 15, box.height / 15));
-    const QObject* parent = widget.parent();
-    EXPECT_EQ(parent == window_.get() ? QString() : parent->objectName(), Q(control.parent));
+  const std::tuple<const char*, const char*, QRect> boxes[] = {
+      {"Frame1", "", {6, 4, 217, 49}},
+      {"Label2(0)", "Frame1", {12, 20, 65, 17}},
+      {"txtMemnberCount", "Frame1", {70, 16, 31, 20}},
+      {"Label2(1)", "Frame1", {104, 20, 21, 17}},
+      {"btnStart", "Frame1", {120, 16, 87, 21}},
+      {"Frame2", "", {6, 56, 217, 67}},
+      {"Label2(2)", "Frame2", {12, 18, 65, 17}},
+      {"lblTime", "Frame2", {116, 14, 93, 17}},
+      {"Label2(3)", "Frame2", {12, 42, 65, 17}},
+      {"lblCost", "Frame2", {64, 30, 147, 27}},
+  };
+  for (const auto& [name, frame, box] : boxes) {
+    SCOPED_TRACE(name);
+    const QWidget& widget = Named<QWidget>(name);
+    EXPECT_EQ(widget.geometry(), box);
+    EXPECT_EQ(widget.parentWidget()->objectName(), QString::fromUtf8(frame));
+    EXPECT_TRUE(widget.parentWidget()->rect().contains(box));
   }
 }
 
@@ -134,11 +143,11 @@ TEST_F(QtWindowTest, KeysStartAndStopTheMeetingUnderBothCaptions) {
     ShowActive();
     auto& button = Named<QPushButton>("btnStart");
     if (fromButton) button.setFocus();
-    for (const std::string_view caption : {layout::kStopCaption, layout::kStartCaption}) {
+    for (const std::string_view caption : {"会議終了(&S)", "会議開始(&S)"}) {
       QTest::keyClick(QApplication::focusWidget(), key, modifier);
       // A mnemonic animates the press and clicks a moment later.
       EXPECT_TRUE(QTest::qWaitFor([&] { return button.text() == Q(caption); }));
-      EXPECT_EQ(Named<QLineEdit>("txtMemnberCount").isEnabled(), caption == layout::kStartCaption);
+      EXPECT_EQ(Named<QLineEdit>("txtMemnberCount").isEnabled(), caption == "会議開始(&S)");
     }
   }
 }
@@ -158,24 +167,78 @@ TEST_F(QtWindowTest, TicksFillTheReadOutsAndTheTitleFollowsTheWindowState) {
   Tick(1);
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("\\8"));
   window_->setWindowState(Qt::WindowNoState);
-  EXPECT_EQ(window_->windowTitle(), Q(layout::kTitle));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Quorlane"));
+  Named<QPushButton>("btnStart").click();
+  EXPECT_FALSE(Named<QTimer>("tmrMain").isActive());
 }
 
-TEST_F(QtWindowTest, PinsOnTopAtTheCornerOnlyForOne) {
-  for (const char* value : {"0", "1", "2"}) {
-    SCOPED_TRACE(value);
-    Open(value);
-    ShowActive();
-    const bool pinned = std::string(value) == "1";
-    EXPECT_EQ(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint), pinned);
-    if (pinned) {
-      EXPECT_EQ(window_->pos(), QPoint(0, 0));
+TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
+  const std::tuple<const char*, int, const char*> meetings[] = {
+      {"COST_PER_HOUR=10000\nMEMBER_COUNT=20", 5 * 3600, "1,000,000円"},
+      {"COST_PER_HOUR=5000\nMEMBER_COUNT=30", 8 * 3600, "1,200,000円"},
+      // The most a tick can show: the largest settings for the most seconds there are.
+      {"COST_PER_HOUR=2147483647\nMEMBER_COUNT=2147483647", 2147483647,
+       "2,750,977,861,235,551,055,642,624円"},
+  };
+  for (const auto& [settings, seconds, cost] : meetings) {
+    SCOPED_TRACE(cost);
+    Open(settings);
+    auto& button = Named<QPushButton>("btnStart");
+    const auto& lblCost = Named<QLabel>("lblCost");
+    button.click();
+    Tick(seconds);
+    EXPECT_EQ(lblCost.text(), QString::fromUtf8(cost));
+    EXPECT_LE(QFontMetrics(lblCost.font()).horizontalAdvance(lblCost.text()),
+              lblCost.contentsRect().width());
+    EXPECT_LT(lblCost.font().pointSizeF(), 21.75);
+    EXPECT_EQ(lblCost.geometry(), QRect(64, 30, 147, 27));
+    button.click();  // the next meeting's short figure is back at the design size
+    Named<QLineEdit>("txtMemnberCount").setText(QStringLiteral("0"));
+    button.click();
+    Tick(1);
+    EXPECT_EQ(lblCost.text(), QStringLiteral("0円"));
+    EXPECT_EQ(lblCost.font().pointSizeF(), 21.75);
+  }
+}
+
+// 3600 yen an hour: one second costs as many yen as there are attendees.
+TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
+  Open();
+  auto& box = Named<QLineEdit>("txtMemnberCount");
+  auto& button = Named<QPushButton>("btnStart");
+  const std::pair<std::string, const char*> texts[] = {
+      {std::string(1 << 20, '9'), nullptr},
+      {std::string(1 << 20, '0') + "7", "7円"},
+      {"abc", nullptr},
+      {"7😀", nullptr},
+      {"\u200F7", nullptr},  // a right-to-left mark
+      {"７", nullptr},
+      {" \t2147483647 ", "2,147,483,647円"},
+      {" - 2147483648\t", "-2,147,483,648円"},
+      {"+2147483648", nullptr},
+      {"-2147483649 ", nullptr},
+      {"", nullptr},
+  };
+  for (const auto& [text, cost] : texts) {
+    SCOPED_TRACE(text.substr(0, 20));
+    box.setText(QString::fromStdString(text));
+    const auto clicked = std::chrono::steady_clock::now();
+    button.click();
+    EXPECT_LT(std::chrono::steady_clock::now() - clicked, std::chrono::milliseconds(100));
+    EXPECT_EQ(Named<QTimer>("tmrMain").isActive(), cost != nullptr);
+    if (cost == nullptr) {
+      EXPECT_EQ(button.text(), QStringLiteral("会議開始(&S)"));
+      EXPECT_TRUE(box.isEnabled());
+      continue;
     }
+    Tick(1);
+    EXPECT_EQ(Named<QLabel>("lblCost").text(), QString::fromUtf8(cost));
+    button.click();
   }
 }
 
 TEST_F(QtWindowTest, SettingsWarningAppearsOnceAfterTheWindowIsShown) {
-  Open("0", false);
+  Open("");
   const auto boxes = [this] { return window_->findChildren<QMessageBox*>(); };
   QApplication::processEvents();
   EXPECT_TRUE(boxes().isEmpty());
@@ -183,7 +246,7 @@ TEST_F(QtWindowTest, SettingsWarningAppearsOnceAfterTheWindowIsShown) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return boxes().size() == 1; }));
   EXPECT_TRUE(boxes().front()->isVisible());
   EXPECT_EQ(boxes().front()->icon(), QMessageBox::Warning);
-  EXPECT_EQ(boxes().front()->windowTitle(), Q(layout::kTitle));
+  EXPECT_EQ(boxes().front()->windowTitle(), QStringLiteral("Quorlane"));
   window_->hide();
   window_->show();
   QTest::qWait(50);
