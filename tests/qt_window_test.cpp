@@ -29,10 +29,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace quorlane {
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class QtWindowTest : public ::testing::Test {
  protected:
   // By default 3600 yen per attendee-hour and two attendees: two yen for each second.
@@ -51,9 +47,9 @@ class QtWindowTest : public ::testing::Test {
   }
 
   template <class Widget>
-  Widget& Named(std::string_view name) const {
-    if (auto* widget = window_->findChild<Widget*>(Q(name))) return *widget;
-    throw std::runtime_error("no widget named " + std::string(name));
+  Widget& Named(const char* name) const {
+    if (auto* widget = window_->findChild<Widget*>(QString::fromUtf8(name))) return *widget;
+    throw std::runtime_error(std::string("no widget named ") + name);
   }
 
   void Tick(int seconds) {
@@ -67,7 +63,8 @@ class QtWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window_;
 };
 
-TEST_F(QtWindowTest, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheFixedClientArea) {
+// Boxes in pixels at 96 dpi: every control inside its frame, every frame inside the client area.
+TEST_F(QtWindowTest, LayoutAsDesigned) {
   Open();
   ASSERT_EQ(window_->screen()->logicalDotsPerInch(), 96.0);  // 15 twips to a pixel
   EXPECT_EQ(window_->size(), QSize(227, 130));
@@ -93,83 +90,60 @@ TEST_F(QtWindowTest, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheFixedCl
     EXPECT_EQ(widget.parentWidget()->objectName(), QString::fromUtf8(frame));
     EXPECT_TRUE(widget.parentWidget()->rect().contains(box));
   }
-}
-
-TEST_F(QtWindowTest, ReadOutsHaveTheirOwnFontsAndColoursTheirNeighboursTheDefaults) {
-  Open();
   for (const auto& [name, points, colour] :
        {std::tuple{"lblTime", 12.0, QColor(Qt::blue)}, {"lblCost", 21.75, QColor(Qt::red)}}) {
-    SCOPED_TRACE(name);
     const auto& label = Named<QLabel>(name);
-    const QFont font = label.font();
-    EXPECT_EQ(font.families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), points);
-    EXPECT_EQ(font.weight(), QFont::Normal);
+    EXPECT_EQ(label.font().families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(label.font().pointSizeF(), points);
+    EXPECT_EQ(label.font().weight(), QFont::Normal);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), colour);
     EXPECT_EQ(label.alignment(), Qt::AlignRight | Qt::AlignTop);
   }
   const auto& caption = Named<QLabel>("Label2(2)");
   EXPECT_EQ(caption.font(), QApplication::font());
-  EXPECT_EQ(caption.palette().color(QPalette::WindowText),
-            QApplication::palette().color(QPalette::WindowText));
+  EXPECT_EQ(caption.palette(), QApplication::palette());
   EXPECT_EQ(caption.alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
-TEST_F(QtWindowTest, TabCyclesTextBoxAndButtonAndSkipsADisabledBox) {
+// Tab visits the box and the button, skipping the box while a meeting runs; Alt+S (from the box)
+// and Return, Enter and Space (on the button) press the button under both captions.
+TEST_F(QtWindowTest, KeyboardReachesAndPressesTheButton) {
   Open();
   ShowActive();
   auto& box = Named<QLineEdit>("txtMemnberCount");
   auto& button = Named<QPushButton>("btnStart");
   EXPECT_EQ(QApplication::focusWidget(), &box);
-  QTest::keyClick(&box, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), &button);
-  QTest::keyClick(&button, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), &box);
-  button.click();
-  ASSERT_FALSE(box.isEnabled());
-  EXPECT_EQ(QApplication::focusWidget(), &button);
-  QTest::keyClick(&button, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), &button);
-}
-
-TEST_F(QtWindowTest, KeysStartAndStopTheMeetingUnderBothCaptions) {
-  for (const auto& [name, key, modifier, fromButton] :
-       {std::tuple{"Alt+S", Qt::Key_S, Qt::AltModifier, false},
-        {"Return", Qt::Key_Return, Qt::NoModifier, true},
-        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
-        {"Space", Qt::Key_Space, Qt::NoModifier, true}}) {
-    SCOPED_TRACE(name);
-    Open();
-    ShowActive();
-    auto& button = Named<QPushButton>("btnStart");
-    if (fromButton) button.setFocus();
-    for (const std::string_view caption : {"会議終了(&S)", "会議開始(&S)"}) {
+  for (const auto& [key, modifier] : {std::pair{Qt::Key_S, Qt::AltModifier},
+                                      {Qt::Key_Return, Qt::NoModifier},
+                                      {Qt::Key_Enter, Qt::KeypadModifier},
+                                      {Qt::Key_Space, Qt::NoModifier}}) {
+    for (const char* caption : {"会議終了(&S)", "会議開始(&S)"}) {
+      if (key != Qt::Key_S) button.setFocus();
       QTest::keyClick(QApplication::focusWidget(), key, modifier);
       // A mnemonic animates the press and clicks a moment later.
-      EXPECT_TRUE(QTest::qWaitFor([&] { return button.text() == Q(caption); }));
-      EXPECT_EQ(Named<QLineEdit>("txtMemnberCount").isEnabled(), caption == "会議開始(&S)");
+      EXPECT_TRUE(QTest::qWaitFor([&] { return button.text() == QString::fromUtf8(caption); }));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(QApplication::focusWidget(),
+                box.isEnabled() ? static_cast<QWidget*>(&box) : &button)
+          << key;
     }
   }
 }
 
-TEST_F(QtWindowTest, TicksFillTheReadOutsAndTheTitleFollowsTheWindowState) {
+TEST_F(QtWindowTest, TheRealTimerRunsOnlyWhileAMeetingRunsAndTheTitleFollowsTheWindowState) {
   Open();
   ShowActive();
-  EXPECT_EQ(Named<QLineEdit>("txtMemnberCount").text(), QStringLiteral("2"));
-  EXPECT_EQ(Named<QLabel>("lblTime").text(), QStringLiteral("00:00:00"));
-  EXPECT_FALSE(Named<QTimer>("tmrMain").isActive());
+  auto& timer = Named<QTimer>("tmrMain");
+  EXPECT_FALSE(timer.isActive());
   Named<QPushButton>("btnStart").click();
-  EXPECT_TRUE(Named<QTimer>("tmrMain").isActive());
-  Tick(3);
-  EXPECT_EQ(Named<QLabel>("lblTime").text(), QStringLiteral("00:00:03"));
-  EXPECT_EQ(Named<QLabel>("lblCost").text(), QStringLiteral("6円"));
+  EXPECT_TRUE(timer.isActive());
   window_->setWindowState(Qt::WindowMinimized);
-  Tick(1);
+  Tick(4);
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("\\8"));
   window_->setWindowState(Qt::WindowNoState);
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("Quorlane"));
   Named<QPushButton>("btnStart").click();
-  EXPECT_FALSE(Named<QTimer>("tmrMain").isActive());
+  EXPECT_FALSE(timer.isActive());
 }
 
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
@@ -209,7 +183,6 @@ TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
   const std::pair<std::string, const char*> texts[] = {
       {std::string(1 << 20, '9'), nullptr},
       {std::string(1 << 20, '0') + "7", "7円"},
-      {"abc", nullptr},
       {"7😀", nullptr},
       {"\u200F7", nullptr},  // a right-to-left mark
       {"７", nullptr},
@@ -217,7 +190,6 @@ TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
       {" - 2147483648\t", "-2,147,483,648円"},
       {"+2147483648", nullptr},
       {"-2147483649 ", nullptr},
-      {"", nullptr},
   };
   for (const auto& [text, cost] : texts) {
     SCOPED_TRACE(text.substr(0, 20));
