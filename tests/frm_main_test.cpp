@@ -15,30 +15,25 @@
 namespace quorlane {
 namespace {
 
-class FakeForm final : public FormControl {
+// One fake plays the window and every control kind; each instance stands for a single one.
+class Fake final : public FormControl,
+                   public TextBoxControl,
+                   public ButtonControl,
+                   public LabelControl,
+                   public TimerControl {
  public:
-  std::string title{"Quorlane"};
-  WindowState state = WindowState::Normal;
-  int pinCalls = 0;
-  std::vector<std::string> warnings;
-  std::string Title() const override { return title; }
-  void SetTitle(const std::string& text) override { title = text; }
-  WindowState State() const override { return state; }
-  void PinTopLeft() override { ++pinCalls; }
-  void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
-};
-
-// One fake plays every control kind; each instance stands for a single control.
-class FakeControl final : public TextBoxControl,
-                          public ButtonControl,
-                          public LabelControl,
-                          public TimerControl {
- public:
-  explicit FakeControl(std::string_view designText, bool designEnabled = true)
+  explicit Fake(std::string_view designText, bool designEnabled = true)
       : text(designText), enabled(designEnabled) {}
   std::string text;
   bool enabled;
-  int interval = 0;
+  int interval = 0, pinCalls = 0;
+  WindowState state = WindowState::Normal;
+  std::vector<std::string> warnings;
+  std::string Title() const override { return text; }
+  void SetTitle(const std::string& value) override { text = value; }
+  WindowState State() const override { return state; }
+  void PinTopLeft() override { ++pinCalls; }
+  void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
   void SetCaption(const std::string& value) override { text = value; }
@@ -86,9 +81,8 @@ class FrmMainTest : public testing::Test {
       ("quorlane_frm_main_" + std::to_string(std::random_device()()) + ".ini");
   std::filesystem::path givenPath = settingsPath;
   std::deque<std::int64_t> readings;
-  FakeForm form;
-  FakeControl box{"5"}, btnStart{"会議開始(&S)"}, lblTime{"01:10:12"}, lblCost{"0円"};
-  FakeControl timer{"", false};
+  Fake form{"Quorlane"}, box{"5"}, btnStart{"会議開始(&S)"}, lblTime{"01:10:12"}, lblCost{"0円"};
+  Fake timer{"", false};
   FrmMain window{{form, box, btnStart, lblTime, lblCost, timer},
                  [this] { return Read(); },
                  [this] { return givenPath; }};
@@ -144,9 +138,9 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   EXPECT_EQ(form.pinCalls, start.pinCalls);
   EXPECT_EQ(lblTime.text, "00:00:00");
   EXPECT_FALSE(timer.enabled);
-  form.title = "\\0";
+  form.text = "\\0";
   window.Form_Resize();
-  EXPECT_EQ(form.title, "Quorlane");
+  EXPECT_EQ(form.text, "Quorlane");
   box.text = "1";
   ClickAt(0);
   TickAt(3600);
@@ -168,10 +162,10 @@ TEST_F(FrmMainTest, StartMinimiseRestoreStopAndRestart) {
   form.state = WindowState::Minimised;
   TickAt(3);
   window.Form_Resize();
-  EXPECT_EQ(form.title, "\\42");
+  EXPECT_EQ(form.text, "\\42");
   form.state = WindowState::Normal;
   window.Form_Resize();
-  EXPECT_EQ(form.title, "Quorlane");
+  EXPECT_EQ(form.text, "Quorlane");
   window.btnStart_Click();
   EXPECT_EQ(btnStart.text, "会議開始(&S)");
   EXPECT_TRUE(box.enabled);
@@ -209,7 +203,7 @@ TEST_F(FrmMainTest, TicksShowTheTimeAndCostSinceTheLatestStartWhateverTheClockDo
     TickAt(timeReading, costReading);
     EXPECT_EQ(lblTime.text, time);
     EXPECT_EQ(lblCost.text, cost);
-    EXPECT_EQ(form.title, "Quorlane");
+    EXPECT_EQ(form.text, "Quorlane");
   }
 }
 

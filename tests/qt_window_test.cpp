@@ -70,7 +70,7 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
   EXPECT_EQ(window_->size(), QSize(227, 130));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_FALSE(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(window_->windowIcon().availableSizes().size(), 3);
+  EXPECT_EQ(window_->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {24, 24}, {16, 16}}));
   const std::tuple<const char*, const char*, QRect> boxes[] = {
       {"Frame1", "", {6, 4, 217, 49}},
       {"Label2(0)", "Frame1", {12, 20, 65, 17}},
@@ -130,22 +130,6 @@ TEST_F(QtWindowTest, KeyboardReachesAndPressesTheButton) {
   }
 }
 
-TEST_F(QtWindowTest, TheRealTimerRunsOnlyWhileAMeetingRunsAndTheTitleFollowsTheWindowState) {
-  Open();
-  ShowActive();
-  auto& timer = Named<QTimer>("tmrMain");
-  EXPECT_FALSE(timer.isActive());
-  Named<QPushButton>("btnStart").click();
-  EXPECT_TRUE(timer.isActive());
-  window_->setWindowState(Qt::WindowMinimized);
-  Tick(4);
-  EXPECT_EQ(window_->windowTitle(), QStringLiteral("\\8"));
-  window_->setWindowState(Qt::WindowNoState);
-  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Quorlane"));
-  Named<QPushButton>("btnStart").click();
-  EXPECT_FALSE(timer.isActive());
-}
-
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
   const std::tuple<const char*, int, const char*> meetings[] = {
       {"COST_PER_HOUR=10000\nMEMBER_COUNT=20", 5 * 3600, "1,000,000円"},
@@ -164,7 +148,6 @@ TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
     EXPECT_EQ(lblCost.text(), QString::fromUtf8(cost));
     EXPECT_LE(QFontMetrics(lblCost.font()).horizontalAdvance(lblCost.text()),
               lblCost.contentsRect().width());
-    EXPECT_LT(lblCost.font().pointSizeF(), 21.75);
     EXPECT_EQ(lblCost.geometry(), QRect(64, 30, 147, 27));
     button.click();  // the next meeting's short figure is back at the design size
     Named<QLineEdit>("txtMemnberCount").setText(QStringLiteral("0"));
@@ -206,6 +189,7 @@ TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
     Tick(1);
     EXPECT_EQ(Named<QLabel>("lblCost").text(), QString::fromUtf8(cost));
     button.click();
+    EXPECT_FALSE(Named<QTimer>("tmrMain").isActive());  // the real timer stops
   }
 }
 
