@@ -118,9 +118,10 @@ const StartUpCase kStartUps[] = {
      "COST_PER_HOUR の値「abc」は数値ではありません。"},
     {"CostOutOfRange", "COST_PER_HOUR=2147483648", "5", 0, "0円",
      "COST_PER_HOUR の値「2147483648」は扱える範囲を超えています。"},
-    // 十二 in Shift-JIS; the second byte of 十 is a backslash.
-    {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1", "5", 0, "900円",
-     "MEMBER_COUNT の値「十二」は数値ではありません。"},
+    // 十二～① in Shift-JIS: the second byte of 十 is a backslash; ～ is U+FF5E in Microsoft's
+    // table, not U+301C; ① is an NEC row 13 character.
+    {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1\x81\x60\x87\x40", "5", 0,
+     "900円", "MEMBER_COUNT の値「十二～①」は数値ではありません。"},
 };
 
 class StartUp : public FrmMainTest, public testing::WithParamInterface<StartUpCase> {};

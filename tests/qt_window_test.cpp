@@ -105,29 +105,18 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
   EXPECT_EQ(caption.alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
-// Tab visits the box and the button, skipping the box while a meeting runs; Alt+S (from the box)
-// and Return, Enter and Space (on the button) press the button under both captions.
-TEST_F(QtWindowTest, KeyboardReachesAndPressesTheButton) {
+// The first focus is in the box; Return and Enter press the focused button, as on Windows. Alt+S
+// is pressed end to end, on a real X server.
+TEST_F(QtWindowTest, ReturnAndEnterPressTheFocusedButton) {
   Open();
   ShowActive();
-  auto& box = Named<QLineEdit>("txtMemnberCount");
   auto& button = Named<QPushButton>("btnStart");
-  EXPECT_EQ(QApplication::focusWidget(), &box);
-  for (const auto& [key, modifier] : {std::pair{Qt::Key_S, Qt::AltModifier},
-                                      {Qt::Key_Return, Qt::NoModifier},
-                                      {Qt::Key_Enter, Qt::KeypadModifier},
-                                      {Qt::Key_Space, Qt::NoModifier}}) {
-    for (const char* caption : {"会議終了(&S)", "会議開始(&S)"}) {
-      if (key != Qt::Key_S) button.setFocus();
-      QTest::keyClick(QApplication::focusWidget(), key, modifier);
-      // A mnemonic animates the press and clicks a moment later.
-      EXPECT_TRUE(QTest::qWaitFor([&] { return button.text() == QString::fromUtf8(caption); }));
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      EXPECT_EQ(QApplication::focusWidget(),
-                box.isEnabled() ? static_cast<QWidget*>(&box) : &button)
-          << key;
-    }
-  }
+  EXPECT_EQ(QApplication::focusWidget(), &Named<QLineEdit>("txtMemnberCount"));
+  button.setFocus();
+  QTest::keyClick(&button, Qt::Key_Return);
+  EXPECT_EQ(button.text(), QStringLiteral("会議終了(&S)"));
+  QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(button.text(), QStringLiteral("会議開始(&S)"));
 }
 
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {

@@ -51,48 +51,37 @@ wait_title() {
   done
   echo "$title"
 }
-title_yen() {
-  local title
-  title=$(wait_title '^\\[0-9,]+$')
-  title=${title#\\}
-  echo "${title//,/}"
-}
-
+yen() { wait_title '^\\[0-9,]+$' | tr -d '\\,'; }  # of the minimised title
 corner() { vd_frame "$window" | awk '{print $1, $2}'; }
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo no; }
 
 # A meeting: 3,600 yen an hour, 2 attendees, so the title's yen count is twice the seconds.
 launch 3600 2 0
 check "title at start-up" "Quorlane" "$(vd_title "$window")"
-check "client area at 96 dpi" "227 130" "$(xwininfo -id "$window" \
-  | awk -F: '/Width/ {w = $2} /Height/ {h = $2} END {print w + 0, h + 0}')"
-check "unpinned window is not above others" no "$(above)"
-check "unpinned window is not in the corner" yes "$([ "$(corner)" != "0 0" ] && echo yes || corner)"
+check "unpinned window: not above others, not in the corner" "no yes" "$(above) $([ "$(corner)" != "0 0" ] && echo yes)"
 timeout 5 xdotool windowactivate --sync "$window" >/dev/null
 xdotool key --clearmodifiers alt+s
 sleep 1.5
 xdotool windowminimize --sync "$window"
-yen=$(title_yen)
+first=$(yen)
 check "minimised title is an even cost of a few seconds" yes \
-  "$([[ "$yen" =~ ^[0-9]+$ ]] && [ "$yen" -ge 2 ] && [ "$yen" -le 20 ] && [ $((yen % 2)) -eq 0 ] && echo yes || vd_title "$window")"
+  "$([[ "$first" =~ ^[0-9]+$ ]] && ((first >= 2 && first <= 20 && first % 2 == 0)) && echo yes || echo "$first")"
 sleep 2
-later=$(title_yen)
-check "the cost keeps rising while minimised" yes "$([ "${later:-0}" -gt "${yen:-0}" ] && echo yes || echo "$later")"
+later=$(yen)
+check "the cost keeps rising while minimised" yes "$(((${later:-0} > ${first:-0})) && echo yes || echo "$later")"
 wmctrl -ia "$window"
 check "title after restore" "Quorlane" "$(wait_title '^Quorlane$')"
 
 launch 3600 2 1
-check "pinned window is above others" above "$(above)"
-check "pinned window's frame is in the corner" "0 0" "$(corner)"
+check "pinned window: above others, frame in the corner" "above 0 0" "$(above) $(corner)"
 xdotool windowminimize --sync "$window"
 wmctrl -ia "$window"
 sleep 0.3
 check "pinned window is still above after restore" above "$(above)"
 
-# Hostile settings files: the window opens within a second, or within twice a plain start measured
-# just above on a machine too busy for that; a warning dialog appears and the warning names the
-# problem.
-limit_ms=$((started_ms * 2 > 1000 ? started_ms * 2 : 1000))
+# Hostile settings files: the window opens within a second (or, on a machine too busy for that,
+# within three plain starts measured just above); a warning dialog appears and names the problem.
+limit_ms=$((started_ms * 3 > 1000 ? started_ms * 3 : 1000))
 hostile() {  # hostile NAME PROBLEM: the caller has put something hostile at Quorlane.ini
   start
   echo "$1: window after $started_ms ms (limit $limit_ms ms)"
