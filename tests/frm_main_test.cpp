@@ -98,7 +98,6 @@ struct StartUpCase {
 };
 
 const StartUpCase kStartUps[] = {
-    {"PinOne", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "7", 1, "900円"},
     {"CountUngrouped", "COST_PER_HOUR=900\nMEMBER_COUNT=1,200", "1200", 0, "900円"},
     {"PinTwoQuotedLowerCase", "cost_per_hour = \"1,800\" \nmember_count=\t7\nWINDOW_TOP_POS=2", "7",
      0, "1,800円"},

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -39,11 +38,6 @@ class QtWindowTest : public ::testing::Test {
     }
     window_ = std::make_unique<MainWindow>([this] { return now_; },
                                            [this] { return settings_.toStdString(); });
-  }
-
-  void ShowActive() {
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
   template <class Widget>
@@ -109,7 +103,8 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
 // is pressed end to end, on a real X server.
 TEST_F(QtWindowTest, ReturnAndEnterPressTheFocusedButton) {
   Open();
-  ShowActive();
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   auto& button = Named<QPushButton>("btnStart");
   EXPECT_EQ(QApplication::focusWidget(), &Named<QLineEdit>("txtMemnberCount"));
   button.setFocus();
@@ -180,22 +175,6 @@ TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
     button.click();
     EXPECT_FALSE(Named<QTimer>("tmrMain").isActive());  // the real timer stops
   }
-}
-
-TEST_F(QtWindowTest, SettingsWarningAppearsOnceAfterTheWindowIsShown) {
-  Open("");
-  const auto boxes = [this] { return window_->findChildren<QMessageBox*>(); };
-  QApplication::processEvents();
-  EXPECT_TRUE(boxes().isEmpty());
-  ShowActive();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes().size() == 1; }));
-  EXPECT_TRUE(boxes().front()->isVisible());
-  EXPECT_EQ(boxes().front()->icon(), QMessageBox::Warning);
-  EXPECT_EQ(boxes().front()->windowTitle(), QStringLiteral("Quorlane"));
-  window_->hide();
-  window_->show();
-  QTest::qWait(50);
-  EXPECT_EQ(boxes().size(), 1);
 }
 
 }  // namespace
