@@ -128,12 +128,9 @@ class StartUp : public FrmMainTest, public testing::WithParamInterface<StartUpCa
 TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   const StartUpCase& start = GetParam();
   Load(start.data);
-  std::vector<std::string> warnings;
-  if (!start.warning.empty()) {
-    const std::string path = givenPath.empty() ? "" : "\n" + givenPath.string();
-    warnings.push_back(std::string(start.warning) + path);
-  }
-  EXPECT_EQ(form.warnings, warnings);
+  const std::string path = givenPath.empty() ? "" : "\n" + givenPath.string();
+  EXPECT_EQ(form.warnings, start.warning.empty() ? std::vector<std::string>{}
+                                                 : std::vector{std::string(start.warning) + path});
   EXPECT_EQ(box.text, start.boxText);
   EXPECT_EQ(form.pinCalls, start.pinCalls);
   EXPECT_EQ(lblTime.text, "00:00:00");

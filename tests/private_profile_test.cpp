@@ -38,12 +38,8 @@ std::string Utf16(std::u16string_view text, bool littleEndian = true) {
 
 class PrivateProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  PrivateProfileTest() { fs::create_directories(dir_); }
+  ~PrivateProfileTest() override { fs::remove_all(dir_); }
 
   fs::path Write(const std::string& bytes) const {
     const fs::path file = dir_ / "Quorlane.ini";
@@ -80,7 +76,7 @@ class PrivateProfileTest : public ::testing::Test {
     }
   }
 
-  fs::path dir_;
+  const fs::path dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
 };
 
 TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
