@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -96,6 +97,10 @@ struct StartUpCase {
   std::string_view costOfOneAttendeeHour;  // shows which settings took effect
   std::string_view warning = {};           // before the line with the path
 };
+
+void PrintTo(const StartUpCase& start, std::ostream* out) {
+  *out << start.name;
+}
 
 const StartUpCase kStartUps[] = {
     {"CountUngrouped", "COST_PER_HOUR=900\nMEMBER_COUNT=1,200", "1200", 0, "900円"},

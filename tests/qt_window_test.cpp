@@ -32,10 +32,7 @@ class QtWindowTest : public ::testing::Test {
  protected:
   // By default 3600 yen per attendee-hour and two attendees: two yen for each second.
   void Open(std::string_view settings = "COST_PER_HOUR=3600\r\nMEMBER_COUNT=2") {
-    if (!settings.empty()) {
-      std::ofstream(settings_.toStdString(), std::ios::binary) << "[DATA]\r\n"
-                                                               << settings << "\r\n";
-    }
+    std::ofstream(settings_.toStdString(), std::ios::binary) << "[DATA]\r\n" << settings << "\r\n";
     window_ = std::make_unique<MainWindow>([this] { return now_; },
                                            [this] { return settings_.toStdString(); });
   }
