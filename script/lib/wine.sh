@@ -9,11 +9,9 @@ wine_start() {
     DISPLAY= wineboot -i >/dev/null 2>&1 || { echo "could not make a Wine prefix" >&2; return 1; }
   fi
   # A server left from an earlier start may belong to another display.
-  wineserver -k 2>/dev/null
-  return 0
+  wine_stop
 }
 
 wine_stop() {
-  wineserver -k 2>/dev/null
-  return 0
+  wineserver -k 2>/dev/null || true
 }
