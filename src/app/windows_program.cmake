@@ -18,16 +18,21 @@ configure_file("${PROJECT_SOURCE_DIR}/resources/windows/quorlane.manifest.in" "$
 configure_file("${PROJECT_SOURCE_DIR}/resources/windows/quorlane.rc.in"
                "${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc" @ONLY)
 
+# A GUI program with wWinMain; the C++ runtime linked in, so that it needs only Windows' own DLLs;
+# unused code dropped and symbols stripped in the optimised builds.
+function(quorlane_link_as_windows_program target)
+  set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+  target_link_options(${target} PRIVATE -municode -static
+    $<$<CONFIG:MinSizeRel,Release>:-s -Wl,--gc-sections>)
+endfunction()
+
 enable_language(RC)
 add_executable(quorlane_win32_program win_main.cpp "${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc")
-set_target_properties(quorlane_win32_program PROPERTIES OUTPUT_NAME Quorlane WIN32_EXECUTABLE ON)
+set_target_properties(quorlane_win32_program PROPERTIES OUTPUT_NAME Quorlane)
 set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc" PROPERTIES
   OBJECT_DEPENDS "${QUORLANE_ICON};${QUORLANE_MANIFEST}")
 target_link_libraries(quorlane_win32_program PRIVATE quorlane_win32 quorlane_warnings)
-# wWinMain; the C++ runtime linked in, so that the program needs only Windows' own DLLs; unused
-# code dropped and symbols stripped in the optimised builds.
-target_link_options(quorlane_win32_program PRIVATE -municode -static
-  $<$<CONFIG:MinSizeRel,Release>:-s -Wl,--gc-sections>)
+quorlane_link_as_windows_program(quorlane_win32_program)
 quorlane_copy_sample_settings(quorlane_win32_program)
 
 install(TARGETS quorlane_win32_program RUNTIME DESTINATION .)
