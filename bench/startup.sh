@@ -37,7 +37,7 @@ echo "  exec to focused: $(summarise 2 <"$scratch/times")"
 "$exe" >/dev/null 2>&1 &
 program=$!
 window=$(vd_window_of "$program")
-timeout 5 xdotool windowactivate --sync "$window"
+vd_activate "$window"
 xdotool key --clearmodifiers alt+s
 sleep 2
 memory=$(awk '/^(VmHWM|VmRSS|RssAnon|RssFile):/ { out = out sep $1 " " $2 " KiB"; sep = ", " }

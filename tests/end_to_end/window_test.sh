@@ -73,7 +73,7 @@ if [ ${#run[@]} -eq 0 ]; then
   corner=$(frame_corner)
   check "unpinned window is not in the corner" yes "$([ "$corner" != "0 0" ] && echo yes || echo "$corner")"
 fi
-timeout 5 xdotool windowactivate --sync "$window" >/dev/null
+vd_activate "$window"
 xdotool key --clearmodifiers alt+s
 sleep 1.5
 xdotool windowminimize --sync "$window"
@@ -90,7 +90,7 @@ later=${later//,/}
 check "the cost keeps rising while minimised" yes "$([ "${later:-0}" -gt "$yen" ] && echo yes || echo "$later")"
 wmctrl -ia "$window"
 check "title after restore" "Quorlane" "$(wait_for_title '^Quorlane$')"
-timeout 5 xdotool windowactivate --sync "$window" >/dev/null
+vd_activate "$window"
 xdotool key --clearmodifiers alt+s
 xdotool windowminimize --sync "$window"
 sleep 1.5
