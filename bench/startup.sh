@@ -21,8 +21,7 @@ source script/lib/virtual_display.sh
 source bench/lib/window_start.sh
 scratch=$(mktemp -d)
 cleanup() {
-  if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-  if [ -n "$spy" ]; then kill "$spy" 2>/dev/null || true; fi
+  window_start_cleanup
   rm -rf "$scratch"
   vd_stop
 }

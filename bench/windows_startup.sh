@@ -25,8 +25,7 @@ source script/lib/wine.sh
 source bench/lib/window_start.sh
 scratch=$(mktemp -d)
 cleanup() {
-  if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-  if [ -n "$spy" ]; then kill "$spy" 2>/dev/null || true; fi
+  window_start_cleanup
   wine_stop
   rm -rf "$scratch"
   vd_stop

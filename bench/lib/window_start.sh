@@ -1,7 +1,12 @@
 # Sourced by the start-up benchmarks, after script/lib/virtual_display.sh and vd_start. The caller
-# ends $program and $spy in its EXIT trap should a start fail.
-# shellcheck disable=SC2034 # program and spy are read by the caller's trap
+# runs window_start_cleanup in its EXIT trap.
 program='' spy=''
+
+# Ends what a failed start left running.
+window_start_cleanup() {
+  if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
+  if [ -n "$spy" ]; then kill "$spy" 2>/dev/null || true; fi
+}
 
 # Closes the window as a user would and waits for the process to end (killing it after 5 s).
 close_program() {
