@@ -123,6 +123,9 @@ MainWindow::~MainWindow() {
 void MainWindow::Show(int showCommand) {
   ShowWindow(window_, showCommand);
   UpdateWindow(window_);
+  // The WM_SIZE of creation came before Form_Load; for the handlers the first show is the first
+  // resize, whether or not ShowWindow sends another.
+  OnSize();
 }
 
 int MainWindow::RunMessageLoop() {
