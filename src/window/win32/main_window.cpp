@@ -107,9 +107,9 @@ MainWindow::MainWindow(HINSTANCE instance) {
     const RECT box = PixelBox(layout::kControls[index], dpi);
     return ReadOut(handles_[index], *layout::kControls[index].font, box.right - box.left, dpi);
   };
-  controls_.reset(new Win32Controls{TextBox(Handle("txtMemnberCount")), Button(Handle("btnStart")),
-                                    readOut("lblTime"), readOut("lblCost"),
-                                    Timer(window_, kTimerId)});
+  controls_ = std::make_unique<Win32Controls>(TextBox(Handle("txtMemnberCount")),
+                                              Button(Handle("btnStart")), readOut("lblTime"),
+                                              readOut("lblCost"), Timer(window_, kTimerId));
   frmMain_ = std::make_unique<FrmMain>(FrmMainControls{*this, controls_->txtMemnberCount,
                                                        controls_->btnStart, controls_->lblTime,
                                                        controls_->lblCost, controls_->tmrMain});
@@ -148,11 +148,12 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  const LRESULT result = self->HandleMessage(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
   }
-  return self->HandleMessage(message, wParam, lParam);
+  return result;
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
