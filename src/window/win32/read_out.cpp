@@ -36,13 +36,14 @@ void ReadOut::Rescale(int boxWidth, UINT dpi) {
   Repaint();
 }
 
-// The label draws no background, so what lies beneath it is drawn afresh before the new text.
+// The label draws no background, so what lies beneath it is drawn afresh, then the labels on it, at
+// once: left to the usual order of WM_PAINT the erase could come after the new text.
 void ReadOut::Repaint() const {
   HWND parent = GetParent(label_);
   RECT box{};
   GetWindowRect(label_, &box);
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
-  RedrawWindow(parent, &box, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  RedrawWindow(parent, &box, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void ReadOut::Fit() {
