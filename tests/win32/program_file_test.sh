@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Usage: program_file_test.sh QUORLANE.EXE
+# Usage: program_file_test.sh QUORLANE.EXE CPACK CPACK_CONFIG
 # The program file as Windows reads it: a GUI program that needs only Windows' own DLLs, its
-# manifest, its version record, and its icon with three 16-colour images.
+# manifest, its version record, and its icon with three 16-colour images; and the zip handed out.
 set -uo pipefail
 exe=$1
 source "$(dirname "$0")/../check.sh"
@@ -36,4 +36,10 @@ wrestool -x --type=14 --name=1 "$exe" >"$work/icon.ico"
 check "icon images" "32x32x4 24x24x4 16x16x4" "$(icotool -l "$work/icon.ico" | sed -n \
   's/.*--width=\([0-9]*\) --height=\([0-9]*\) --bit-depth=\([0-9]*\) --palette-size=16.*/\1x\2x\3/p' \
   | xargs)"
+"$2" --config "$3" -B "$work" >/dev/null
+zip=$(ls "$work"/*.zip)
+check "zip contents" "Quorlane.exe Quorlane.ini Readme.txt" \
+  "$(unzip -Z1 "$zip" | sed 's|.*/||' | sort | xargs)"
+check "sample settings in the zip, byte for byte" same "$(unzip -p "$zip" '*/Quorlane.ini' \
+  | cmp -s - "$(dirname "$0")/../../resources/Quorlane.ini" && echo same)"
 check_summary
