@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the shell tests. check NAME EXPECTED ACTUAL counts and reports one comparison;
 # check_summary prints the counts and fails when any check did.
 passed=0

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the start-up benchmarks, after script/lib/virtual_display.sh and vd_start. The caller
 # runs window_start_cleanup in its EXIT trap.
 program='' spy=''

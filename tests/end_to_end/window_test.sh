@@ -105,7 +105,7 @@ sleep 0.3
 check "pinned window is still above after restore" "above" "$(above)"
 
 launch none
-for tries in $(seq 50); do
+for _ in $(seq 50); do
   warning=$(xdotool search --onlyvisible --pid "$program" | grep -vx "$window" | head -1)
   [ -n "$warning" ] && break
   sleep 0.1
