@@ -22,8 +22,9 @@ install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/install_settings.cmake)
 configure_file(${QUORLANE_LINUX_RESOURCES}/quorlane.desktop.in ${QUORLANE_APP_ID}.desktop @ONLY)
 configure_file(${QUORLANE_LINUX_RESOURCES}/quorlane.metainfo.xml.in ${QUORLANE_APP_ID}.metainfo.xml
                @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUORLANE_APP_ID}.desktop DESTINATION share/applications)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUORLANE_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+set(configured ${CMAKE_CURRENT_BINARY_DIR}/${QUORLANE_APP_ID})
+install(FILES ${configured}.desktop DESTINATION share/applications)
+install(FILES ${configured}.metainfo.xml DESTINATION share/metainfo)
 
 set(hicolor ${PROJECT_SOURCE_DIR}/resources/icon/hicolor)
 foreach(size 16 24 32 48 64 128 256)

@@ -31,15 +31,13 @@ cleanup() {
 trap cleanup EXIT
 vd_start || exit 1
 
-# launch COST MEMBERS TOP_POS: starts a copy of the program beside those settings; sets $window.
+# launch COST MEMBERS TOP_POS: writes those settings and starts the program; sets $window.
 launch() {
   [ -n "$program" ] && kill "$program" 2>/dev/null && wait "$program" 2>/dev/null
-  local exe=$program_file ini=$settings
-  if [ -z "$ini" ]; then
-    exe=$work/quorlane ini=$work/Quorlane.ini
-    cp "$program_file" "$exe"
-  fi
-  printf '[DATA]\r\nCOST_PER_HOUR=%s\r\nMEMBER_COUNT=%s\r\nWINDOW_TOP_POS=%s\r\n' "$1" "$2" "$3" >"$ini"
+  local exe=$program_file ini=${settings:-$work/Quorlane.ini}
+  if [ -z "$settings" ]; then exe=$work/quorlane && cp "$program_file" "$exe"; fi
+  printf '[DATA]\r\nCOST_PER_HOUR=%s\r\nMEMBER_COUNT=%s\r\nWINDOW_TOP_POS=%s\r\n' "$1" "$2" "$3" \
+    >"$ini"
   "$exe" >"$work/log" 2>&1 &
   program=$!
   window=$(vd_window_of "$program") || { echo "no window appeared"; cat "$work/log"; exit 1; }

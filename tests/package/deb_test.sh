@@ -9,7 +9,8 @@ here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" \
+  || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/quorlane_*_*.deb)
 id=io.github.quorlane.Quorlane
 
@@ -35,7 +36,7 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-file "$root/usr/lib/quorlane/quorlane" | grep -q ', stripped' || { echo "program not stripped"; exit 1; }
+file "$root/usr/lib/quorlane/quorlane" | grep -q ', stripped' || { echo "not stripped"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 "$here/../end_to_end/window_test.sh" "$root/usr/bin/quorlane" "$root/etc/quorlane/Quorlane.ini"
