@@ -110,6 +110,7 @@ check "title after restore" "Quorlane" "$(wait_title '^Quorlane$')"
 check "no warning window beside the main one" 1 "$(xdotool search --onlyvisible --pid "$program" | wc -l)"
 vd_activate "$window"
 xdotool key --clearmodifiers alt+s
+sleep 0.5  # the click lands a moment after the key; minimising first would swallow it
 xdotool windowminimize --sync "$window"
 sleep 1.5
 check "Alt+S under the stop caption stops the meeting" "Quorlane" "$(vd_title "$window")"
