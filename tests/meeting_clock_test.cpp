@@ -37,12 +37,7 @@ struct Interval {
 };
 
 const Interval kIntervals[] = {
-    {MakeDateTime(2024, 5, 17, 10, 0, 0), MakeDateTime(2024, 5, 17, 10, 0, 1), "00:00:01", 1},
-    {MakeDateTime(2024, 5, 17, 9, 59, 59), MakeDateTime(2024, 5, 18, 10, 0, 4), "00:00:05", 86405},
-    {MakeDateTime(2024, 5, 17, 10, 1, 5), MakeDateTime(2024, 5, 17, 10, 0, 0), "00:01:05", -65},
-    {DateTime{}, MakeDateTime(2024, 5, 17, 14, 5, 9), "14:05:09", std::nullopt},
     {MakeDateTime(2024, 12, 31, 23, 0, 0), MakeDateTime(2025, 1, 2, 0, 0, 5), "01:00:05", 90005},
-    {MakeDateTime(2024, 2, 28, 12, 0, 0), MakeDateTime(2024, 2, 29, 12, 0, 0), "00:00:00", 86400},
     {DateTime{1000}, DateTime{1000 + std::int64_t{kMax}}, "03:14:07", kMax},
     {DateTime{1000}, DateTime{1001 + std::int64_t{kMax}}, "03:14:08", std::nullopt},
     {DateTime{-1000}, DateTime{-1000 + std::int64_t{kMin}}, "03:14:08", kMin},
@@ -80,16 +75,11 @@ constexpr Charge kCharges[] = {
     {1800, 1, 1, 0.5, "1"},
     {1800, -1, 1, -0.5, "-1"},
     {1, 1, 3598200, 999.5, "1,000"},
-    {1000, 10, 3600, 10000, "10,000"},
-    {10000, 20, 10737, 596500, "596,500"},
-    {10000, 20, 10738, 2147600000 / 3600.0, "596,556"},
-    {100000, 30000, 1, 3e9 / 3600.0, "833,333"},
     {1000, -2, 36, -20, "-20"},
     {1, -1, 1440, -0.4, "0"},
     {1352425513, 1147924255, 826711544, 1.283454832136002e+27 / 3600.0,
      "356,515,231,148,889,406,963,712"},
     {kMin, kMin, kMin, -2.750977865078623e+24, "-2,750,977,865,078,622,830,723,072"},
-    {kMax, kMax, kMax, 2.750977861235551e+24, "2,750,977,861,235,551,055,642,624"},
 };
 
 TEST(MeetingCost, MultipliesWithoutA32BitLimitAndFormatsTheYen) {
@@ -103,13 +93,6 @@ TEST(MeetingCost, MultipliesWithoutA32BitLimitAndFormatsTheYen) {
 
 TEST(CostText, RoundsTheExactValueAndWritesEveryDigit) {
   ExpectYen(0.49999999999999994, "0");  // adding 0.5 first would round it up
-  ExpectYen(
-      1e300,
-      "1,000,000,000,000,000,052,504,760,255,204,420,248,704,468,581,108,159,154,915,854,115,"
-      "511,802,457,988,908,195,786,371,375,080,447,864,043,704,443,832,883,878,176,942,523,235,"
-      "360,430,575,644,792,184,786,706,982,848,387,200,926,575,803,737,830,233,794,788,090,059,"
-      "368,953,234,970,799,945,081,119,038,967,640,880,074,652,742,780,142,494,579,258,788,820,"
-      "056,842,838,115,669,472,196,386,865,459,400,540,160");
   // The longest text there is: 309 digits, 102 separators and the sign.
   const std::string longest = CostText(-std::numeric_limits<double>::max());
   EXPECT_EQ(longest.rfind("-179,769,313,486,231,570,814,527,", 0), 0u) << longest;

@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
   PreferXcbUnderWayland();
   SendDrawingsOverTheConnection();
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
+  // Lets the desktop match the window to its menu entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral(QUORLANE_APP_ID));
   QApplication app(argc, argv);
   quorlane::MainWindow window;
   window.show();

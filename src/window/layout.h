@@ -81,4 +81,42 @@ inline constexpr std::array<Control, 10> kControls{{
 
 inline constexpr int kTickMilliseconds = 1000;
 
+// What assistive technology hears. Controls listed here carry their own name, and a read-out's
+// text is its value; any other control is named by its text without the access-key mark and the
+// closing colon.
+struct Spoken {
+  std::string_view control;
+  std::string_view name;
+  bool textIsValue;
+};
+
+inline constexpr std::array<Spoken, 3> kSpoken{{
+    {"txtMemnberCount", "参加人数", false},
+    {"lblTime", "経過時間", true},
+    {"lblCost", "発生費用", true},
+}};
+
+// "会議開始(&S)" is spoken "会議開始" (the shortcut is announced on its own), "現状：" "現状".
+constexpr std::string_view SpokenText(std::string_view caption) {
+  constexpr std::string_view kColon = "：";
+  if (const auto mark = caption.find("(&"); mark != std::string_view::npos) {
+    caption = caption.substr(0, mark);
+  }
+  if (caption.ends_with(kColon)) caption.remove_suffix(kColon.size());
+  return caption;
+}
+
+constexpr const Spoken* FindSpoken(std::string_view control) {
+  for (const Spoken& spoken : kSpoken) {
+    if (spoken.control == control) return &spoken;
+  }
+  return nullptr;
+}
+
+// The name a control has from creation on; the button's follows its caption.
+constexpr std::string_view SpokenName(const Control& control) {
+  const Spoken* spoken = FindSpoken(control.name);
+  return spoken != nullptr ? spoken->name : SpokenText(control.text);
+}
+
 }  // namespace quorlane::layout

@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
@@ -20,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "window/qt/accessibility.h"
 #include "window/qt/qt_controls.h"
 
 // Resources of a static library must be registered by hand, from the global namespace.
@@ -172,6 +174,7 @@ MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePat
   connect(&btnStart, &QPushButton::clicked, this, [this] { frmMain_->btnStart_Click(); });
   connect(tmrMain_, &QTimer::timeout, this, [this] { frmMain_->tmrMain_Timer(); });
   frmMain_->Form_Load();
+  MakeAccessible(*this, *tmrMain_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -225,6 +228,7 @@ void MainWindow::PinTopLeft() {
 }
 
 void MainWindow::ShowWarningWhenVisible(const std::string& message) {
+  qWarning().noquote() << QString::fromStdString(message);  // also for whoever started us
   pendingWarnings_.append(QString::fromStdString(message));
   if (isVisible()) {
     QueueWarnings();
