@@ -1,14 +1,17 @@
 #include "settings/private_profile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "settings/settings_file.h"
 
@@ -42,7 +45,7 @@ std::string Utf16(std::u16string_view text, bool littleEndian = true) {
 class PrivateProfileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
+    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(std::random_device{}()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -208,16 +211,28 @@ TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
 }
 
 TEST_F(PrivateProfileTest, OddPathsGiveTheDefaultAtOnce) {
+  std::vector<fs::path> paths = {dir_ / "none", dir_ / "dir.ini"};
+  fs::create_directory(dir_ / "dir.ini");
+#ifndef _WIN32
   const fs::path fifo = dir_ / "fifo";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  paths.insert(paths.end(), {fifo, "/dev/zero"});
   fs::create_symlink(Write("[DATA]\nKEY=1"), dir_ / "to_file");
-  fs::create_directory(dir_ / "dir.ini");
-  const auto start = std::chrono::steady_clock::now();
-  for (const fs::path& path : {dir_ / "none", dir_ / "dir.ini", fifo, fs::path("/dev/zero")}) {
-    EXPECT_EQ(Read(path), "ERROR") << path;
-  }
   EXPECT_EQ(Read(dir_ / "to_file"), "1");
+#endif
+  const auto start = std::chrono::steady_clock::now();
+  for (const fs::path& path : paths) EXPECT_EQ(Read(path), "ERROR") << path;
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+// Windows' "A" lookup reaches such a folder through its short (8.3) name.
+TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
+  for (const std::u8string name : {u8"Ключ", u8"회의", u8"😀"}) {
+    SCOPED_TRACE(std::string(name.begin(), name.end()));
+    fs::create_directory(dir_ / name);
+    std::ofstream(dir_ / name / "Quorlane.ini", std::ios::binary) << "[DATA]\nKEY=1";
+    EXPECT_EQ(Read(dir_ / name / "Quorlane.ini"), "1");
+  }
 }
 
 TEST_F(PrivateProfileTest, HugeLineIsSkippedQuickly) {
@@ -230,7 +245,7 @@ TEST_F(PrivateProfileTest, HugeLineIsSkippedQuickly) {
 TEST(SettingsFile, LiesBesideTheExecutable) {
   const fs::path path = SettingsFilePath();
   EXPECT_EQ(path.filename(), "Quorlane.ini");
-  EXPECT_TRUE(fs::exists(path.parent_path() / "private_profile_test"));
+  EXPECT_TRUE(fs::exists(path.parent_path() / QUORLANE_TEST_FILE_NAME));
 }
 
 }  // namespace
