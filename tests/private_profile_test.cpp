@@ -227,7 +227,7 @@ TEST_F(PrivateProfileTest, OddPathsGiveTheDefaultAtOnce) {
 
 // Windows' "A" lookup reaches such a folder through its short (8.3) name.
 TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
-  for (const std::u8string name : {u8"Ключ", u8"회의", u8"😀"}) {
+  for (const std::u8string name : {u8"café", u8"회의", u8"😀"}) {
     SCOPED_TRACE(std::string(name.begin(), name.end()));
     fs::create_directory(dir_ / name);
     std::ofstream(dir_ / name / "Quorlane.ini", std::ios::binary) << "[DATA]\nKEY=1";

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "settings/private_profile.h"
 #include "settings/shift_jis.h"
@@ -42,7 +43,8 @@ std::string ReadPrivateProfileString(std::string_view section, std::string_view 
   const DWORD length = GetPrivateProfileStringA(
       std::string(section).c_str(), std::string(key).c_str(), std::string(defaultValue).c_str(),
       buffer.data(), static_cast<DWORD>(buffer.size()), AnsiFileName(file).c_str());
-  buffer.resize(length);
+  // Wine counts a double-byte character it leaves out at the cut; the text ends at the NUL.
+  buffer.resize(std::min<std::size_t>(length, std::strlen(buffer.c_str())));
   return buffer;
 }
 
