@@ -1,17 +1,14 @@
 #include "settings/private_profile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
 
 #include "settings/settings_file.h"
 
@@ -45,7 +42,7 @@ std::string Utf16(std::u16string_view text, bool littleEndian = true) {
 class PrivateProfileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(std::random_device{}()));
+    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
