@@ -15,7 +15,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # libstdc++, libgcc and winpthread linked in, so that every program imports Windows' own DLLs only
-# and runs from any folder without the compiler's.
+# and runs from any folder without the compiler's. (-municode is no flag for all: it belongs to a
+# program whose entry point is wmain or wWinMain; the tests keep GoogleTest's narrow main.)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Cross-built tests run under Wine, in a prefix of the build's own, in the Japanese locale.
