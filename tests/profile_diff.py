@@ -48,27 +48,26 @@ def answers(command, directory, queries):
 
 def main(ours, windows, wine_run, prefix):
     scratch = tempfile.TemporaryDirectory()
-    directory, rows, queries = scratch.name, [], []
+    rows, queries = [], []
     for expected, table in ((False, ALIKE), (True, DIFFERENT)):
         for rule, case in ((rule, case) for rule, cases in table.items() for case in cases):
             text, section, key = case if isinstance(case, tuple) and case else (case, "DATA", "KEY")
-            for encoding, encode in ENCODINGS.items():
-                name = f"{len(rows)}-{encoding}.ini"
+            # Anything but text (bytes, a folder, no file) is looked up once.
+            for encoding, encode in ENCODINGS.items() if isinstance(text, str) else [("", None)]:
                 try:
-                    content = encode(text) if isinstance(text, str) else text
+                    content = encode(text) if encode else text
                 except UnicodeEncodeError:
                     continue
+                path = Path(scratch.name, f"{len(rows)}.ini")
                 if text is FOLDER:
-                    Path(directory, name).mkdir()
+                    path.mkdir()
                 elif content is not None:
-                    Path(directory, name).write_bytes(content)
-                rows.append((rule, expected, f"{text!r:.40} in {encoding}"))
-                queries.append(" ".join(s.encode("cp932").hex() for s in (name, section, key)))
-                if not isinstance(text, str):
-                    break  # once
+                    path.write_bytes(content)
+                rows.append((rule, expected, f"{text!r:.40} {encoding}"))
+                queries.append(" ".join(s.encode("cp932").hex() for s in (path.name, section, key)))
     queries = "\n".join(queries) + "\n"
-    pairs = zip(answers([ours], directory, queries),
-                answers([wine_run, prefix, windows], directory, queries), strict=True)
+    pairs = zip(answers([ours], scratch.name, queries),
+                answers([wine_run, prefix, windows], scratch.name, queries), strict=True)
     failures = 0
     for (rule, expected, what), (mine, wine) in zip(rows, pairs, strict=True):
         failures += (mine != wine) != expected
