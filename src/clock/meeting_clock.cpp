@@ -56,7 +56,7 @@ Product MultiplyMagnitudes(std::int32_t a, std::int32_t b, std::int32_t c) {
   const std::uint64_t lowPart = (ab & 0xFFFFFFFF) * Magnitude(c);
   const std::uint64_t highPart = (ab >> 32) * Magnitude(c);
   const std::uint64_t low = (highPart << 32) + lowPart;
-  return {(highPart >> 32) + (low < lowPart ? 1 : 0), low};
+  return {(highPart >> 32) + std::uint64_t{low < lowPart}, low};
 }
 
 // One rounding, to nearest with ties to even: the top 64 bits hold every bit the conversion looks
@@ -66,7 +66,7 @@ double ToDouble(Product value) {
   if (shift == 0) return static_cast<double>(value.low);
   const std::uint64_t dropped = value.low & ((std::uint64_t{1} << shift) - 1);
   const std::uint64_t top =
-      (value.high << (64 - shift)) | (value.low >> shift) | (dropped != 0 ? 1 : 0);
+      (value.high << (64 - shift)) | (value.low >> shift) | std::uint64_t{dropped != 0};
   return std::ldexp(static_cast<double>(top), shift);
 }
 
