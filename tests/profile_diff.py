@@ -41,9 +41,9 @@ ENCODINGS = {"Shift-JIS": lambda t: t.encode("cp932"),
 
 
 def answers(command, directory, queries):
-    out = subprocess.run(command, input=queries, cwd=directory, capture_output=True, text=True,
-                         check=True, timeout=300).stdout.split()
-    return [bytes.fromhex(line.rstrip("-")) for line in out]
+    out = subprocess.run(command, input=queries, cwd=directory, capture_output=True, check=True,
+                         timeout=300).stdout.split()
+    return [bytes.fromhex(line.decode().rstrip("-")) for line in out]
 
 
 def main(ours, windows, wine_run, prefix):
@@ -64,8 +64,8 @@ def main(ours, windows, wine_run, prefix):
                 elif content is not None:
                     path.write_bytes(content)
                 rows.append((rule, expected, f"{text!r:.40} {encoding}"))
-                queries.append(" ".join(s.encode("cp932").hex() for s in (path.name, section, key)))
-    queries = "\n".join(queries) + "\n"
+                queries += [s.encode("cp932") for s in (path.name, section, key)]
+    queries = b"\n".join(queries) + b"\n"
     pairs = zip(answers([ours], scratch.name, queries),
                 answers([wine_run, prefix, windows], scratch.name, queries), strict=True)
     failures = 0
