@@ -9,44 +9,32 @@
 #include <optional>
 #include <ostream>
 #include <random>
-#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
-
-#include "window/layout.h"
-#include "window/settings_warning.h"
 
 namespace quorlane {
 namespace {
 
-class FakeForm final : public FormControl {
+// One fake plays the window and every control kind; each instance stands for a single one.
+class Fake final : public FormControl,
+                   public TextBoxControl,
+                   public ButtonControl,
+                   public LabelControl,
+                   public TimerControl {
  public:
-  std::string title{layout::kTitle};
-  WindowState state = WindowState::Normal;
-  int pinCalls = 0;
-  std::vector<std::string> warnings;
-
-  std::string Title() const override { return title; }
-  void SetTitle(const std::string& text) override { title = text; }
-  WindowState State() const override { return state; }
-  void PinTopLeft() override { ++pinCalls; }
-  void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
-};
-
-// One fake plays every control kind; each instance stands for a single control.
-class FakeControl final : public TextBoxControl,
-                          public ButtonControl,
-                          public LabelControl,
-                          public TimerControl {
- public:
-  explicit FakeControl(std::string_view designText, bool designEnabled = true)
+  explicit Fake(std::string_view designText, bool designEnabled = true)
       : text(designText), enabled(designEnabled) {}
   std::string text;
   bool enabled;
-  int interval = 0;
-
+  int interval = 0, pinCalls = 0;
+  WindowState state = WindowState::Normal;
+  std::vector<std::string> warnings;
+  std::string Title() const override { return text; }
+  void SetTitle(const std::string& value) override { text = value; }
+  WindowState State() const override { return state; }
+  void PinTopLeft() override { ++pinCalls; }
+  void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
   void SetCaption(const std::string& value) override { text = value; }
@@ -55,19 +43,25 @@ class FakeControl final : public TextBoxControl,
   void SetInterval(int milliseconds) override { interval = milliseconds; }
 };
 
-const DateTime kNine = MakeDateTime(2024, 4, 1, 9, 0, 0);
 constexpr std::string_view kGoodData = "COST_PER_HOUR=10000\nMEMBER_COUNT=12\nWINDOW_TOP_POS=0";
+constexpr std::string_view kNoFile = "<no file>", kDirectory = "<directory>",
+                           kNoProgramPath = "<no program path>";
 
 class FrmMainTest : public testing::Test {
  protected:
-  ~FrmMainTest() override { std::filesystem::remove(settingsPath); }
+  ~FrmMainTest() override { std::filesystem::remove_all(settingsPath); }
 
-  void Load(std::optional<std::string_view> data) {
-    if (data) std::ofstream(settingsPath, std::ios::binary) << "[DATA]\n" << *data;
+  // data: the lines under [DATA], or what stands in the file's place.
+  void Load(std::string_view data) {
+    if (data == kDirectory) std::filesystem::create_directory(settingsPath);
+    if (data == kNoProgramPath) givenPath.clear();
+    if (data.find('=') != std::string_view::npos)
+      std::ofstream(settingsPath, std::ios::binary) << "[DATA]\n" << data;
     window.Form_Load();
   }
 
-  // Clock readings are given in seconds after nine o'clock.
+  // Clock readings are given in seconds after nine o'clock; an unscripted reading throws out of the
+  // handler and so fails the test.
   void ClickAt(std::int64_t reading) {
     readings.push_back(reading);
     window.btnStart_Click();
@@ -77,65 +71,61 @@ class FrmMainTest : public testing::Test {
     window.tmrMain_Timer();
     EXPECT_TRUE(readings.empty()) << "a tick reads the clock twice";
   }
-  // An unscripted reading throws out of the handler and so fails the test.
   DateTime Read() {
     const std::int64_t reading = readings.at(0);
     readings.pop_front();
-    return {kNine.secondsSinceEpoch + reading};
+    return {MakeDateTime(2024, 4, 1, 9, 0, 0).secondsSinceEpoch + reading};
   }
 
   const std::filesystem::path settingsPath =
       std::filesystem::temp_directory_path() /
       ("quorlane_frm_main_" + std::to_string(std::random_device()()) + ".ini");
+  std::filesystem::path givenPath = settingsPath;
   std::deque<std::int64_t> readings;
-  FakeForm form;
-  FakeControl box{"5"};
-  FakeControl btnStart{layout::kStartCaption};
-  FakeControl lblTime{"01:10:12"};
-  FakeControl lblCost{"0円"};
-  FakeControl timer{"", false};
+  Fake form{"Quorlane"}, box{"5"}, btnStart{"会議開始(&S)"}, lblTime{"01:10:12"}, lblCost{"0円"};
+  Fake timer{"", false};
   FrmMain window{{form, box, btnStart, lblTime, lblCost, timer},
                  [this] { return Read(); },
-                 [this] { return settingsPath; }};
+                 [this] { return givenPath; }};
 };
 
 struct StartUpCase {
   const char* name;
-  std::optional<std::string_view> data;  // the lines under [DATA]; empty: no settings file
+  std::string_view data;
   std::string_view boxText;
   int pinCalls;
-  std::string_view costOfOneAttendeeHour;       // shows which settings took effect
-  std::optional<SettingsProblem> problem = {};  // empty: no warning
-  std::string_view key = {};
-  std::string_view value = {};
+  std::string_view costOfOneAttendeeHour;  // shows which settings took effect
+  std::string_view warning = {};           // before the line with the path
 };
 
 void PrintTo(const StartUpCase& start, std::ostream* out) {
   *out << start.name;
 }
 
-using enum SettingsProblem;
 const StartUpCase kStartUps[] = {
-    {"PinOne", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "7", 1, "900円"},
-    {"PinZero", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=0", "7", 0, "900円"},
-    {"PinTwo", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=2", "7", 0, "900円"},
-    {"PinMissing", "COST_PER_HOUR=900\nMEMBER_COUNT=7", "7", 0, "900円"},
+    {"CountUngrouped", "COST_PER_HOUR=900\nMEMBER_COUNT=1,200", "1200", 0, "900円"},
+    {"PinTwoQuotedLowerCase", "cost_per_hour = \"1,800\" \nmember_count=\t7\nWINDOW_TOP_POS=2", "7",
+     0, "1,800円"},
     {"PinNotANumber", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=abc", "7", 0, "900円"},
+    {"PinOutOfRange", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=4294967297", "7", 0,
+     "900円"},
     {"CountAsNumber", "COST_PER_HOUR=900\nMEMBER_COUNT=- 7.5\nWINDOW_TOP_POS=1", "-8", 1, "900円"},
-    {"NoFile", std::nullopt, "5", 0, "0円", FileMissing, "COST_PER_HOUR", "ERROR"},
-    {"CostMissing", "MEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円", KeyMissing, "COST_PER_HOUR",
-     "ERROR"},
-    {"CostNotANumber", "COST_PER_HOUR=abc\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円",
-     NotANumber, "COST_PER_HOUR", "abc"},
-    {"CostEmpty", "COST_PER_HOUR=\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円", NotANumber,
-     "COST_PER_HOUR", ""},
-    {"CostOutOfRange", "COST_PER_HOUR=2147483648\nMEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円",
-     OutOfRange, "COST_PER_HOUR", "2147483648"},
-    {"CountMissing", "COST_PER_HOUR=900\nWINDOW_TOP_POS=1", "5", 0, "900円", KeyMissing,
-     "MEMBER_COUNT", "ERROR"},
-    // 十二 in Shift-JIS; the second byte of 十 is a backslash.
-    {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1\nWINDOW_TOP_POS=1", "5", 0,
-     "900円", NotANumber, "MEMBER_COUNT", "十二"},
+    {"NoFile", kNoFile, "5", 0, "0円",
+     "設定ファイルが見つからないため、COST_PER_HOUR を読めません。"},
+    {"Unreadable", kDirectory, "5", 0, "0円",
+     "設定ファイルを読み込めないため、COST_PER_HOUR を読めません。"},
+    {"NoProgramPath", kNoProgramPath, "5", 0, "0円",
+     "プログラムの場所が分からないため、設定ファイル Quorlane.ini を探せません。"},
+    {"CostMissing", "MEMBER_COUNT=7\nWINDOW_TOP_POS=1", "5", 0, "0円",
+     "設定ファイルの [DATA] に COST_PER_HOUR がありません。"},
+    {"CostNotANumber", "COST_PER_HOUR=abc\nMEMBER_COUNT=7", "5", 0, "0円",
+     "COST_PER_HOUR の値「abc」は数値ではありません。"},
+    {"CostOutOfRange", "COST_PER_HOUR=2147483648", "5", 0, "0円",
+     "COST_PER_HOUR の値「2147483648」は扱える範囲を超えています。"},
+    // 十二～① in Shift-JIS: the second byte of 十 is a backslash; ～ is U+FF5E in Microsoft's
+    // table, not U+301C; ① is an NEC row 13 character.
+    {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1\x81\x60\x87\x40", "5", 0,
+     "900円", "MEMBER_COUNT の値「十二～①」は数値ではありません。"},
 };
 
 class StartUp : public FrmMainTest, public testing::WithParamInterface<StartUpCase> {};
@@ -143,19 +133,16 @@ class StartUp : public FrmMainTest, public testing::WithParamInterface<StartUpCa
 TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   const StartUpCase& start = GetParam();
   Load(start.data);
-  std::vector<std::string> warnings;
-  if (start.problem)
-    warnings.push_back(SettingsWarning(*start.problem, start.key, settingsPath, start.value));
-  EXPECT_EQ(form.warnings, warnings);
+  const std::string path = givenPath.empty() ? "" : "\n" + givenPath.string();
+  EXPECT_EQ(form.warnings, start.warning.empty() ? std::vector<std::string>{}
+                                                 : std::vector{std::string(start.warning) + path});
   EXPECT_EQ(box.text, start.boxText);
   EXPECT_EQ(form.pinCalls, start.pinCalls);
   EXPECT_EQ(lblTime.text, "00:00:00");
   EXPECT_FALSE(timer.enabled);
-
-  form.title = "\\0";
+  form.text = "\\0";
   window.Form_Resize();
-  EXPECT_EQ(form.title, layout::kTitle);
-
+  EXPECT_EQ(form.text, "Quorlane");
   box.text = "1";
   ClickAt(0);
   TickAt(3600);
@@ -165,94 +152,78 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
 INSTANTIATE_TEST_SUITE_P(FrmMain, StartUp, testing::ValuesIn(kStartUps),
                          [](const auto& test) { return test.param.name; });
 
-TEST(SettingsWarningTest, NamesTheKeyQuotesOnlyAFaultyValueAndEndsWithThePath) {
-  const std::pair<SettingsProblem, bool> quotesValue[] = {
-      {FileMissing, false}, {KeyMissing, false}, {NotANumber, true}, {OutOfRange, true}};
-  std::set<std::string> distinct;
-  for (const auto& [problem, quoted] : quotesValue) {
-    const std::string message =
-        SettingsWarning(problem, "MEMBER_COUNT", u8"/会議室/Quorlane.ini", "1x");
-    EXPECT_NE(message.find("MEMBER_COUNT"), std::string::npos) << message;
-    EXPECT_EQ(message.substr(message.find('\n')), "\n/会議室/Quorlane.ini") << message;
-    EXPECT_EQ(message.find("「1x」") != std::string::npos, quoted) << message;
-    distinct.insert(message);
-  }
-  EXPECT_EQ(distinct.size(), std::size(quotesValue));
-}
-
-TEST_F(FrmMainTest, StartMinimiseRestoreAndStop) {
+TEST_F(FrmMainTest, StartMinimiseRestoreStopAndRestart) {
   Load(kGoodData);
   box.text = "5";
   ClickAt(0);
-  EXPECT_EQ(btnStart.text, layout::kStopCaption);
+  EXPECT_EQ(btnStart.text, "会議終了(&S)");
   EXPECT_FALSE(box.enabled);
   EXPECT_TRUE(timer.enabled);
-  EXPECT_EQ(timer.interval, layout::kTickMilliseconds);
-
+  EXPECT_EQ(timer.interval, 1000);
+  EXPECT_EQ(lblTime.text + " " + lblCost.text, "00:00:00 0円");  // left to the first tick
   form.state = WindowState::Minimised;
   TickAt(3);
-  EXPECT_EQ(form.title, "\\42");
   window.Form_Resize();
-  EXPECT_EQ(form.title, "\\42");
+  EXPECT_EQ(form.text, "\\42");
   form.state = WindowState::Normal;
   window.Form_Resize();
-  EXPECT_EQ(form.title, layout::kTitle);
-
+  EXPECT_EQ(form.text, "Quorlane");
   window.btnStart_Click();
-  EXPECT_EQ(btnStart.text, layout::kStartCaption);
+  EXPECT_EQ(btnStart.text, "会議開始(&S)");
   EXPECT_TRUE(box.enabled);
   EXPECT_FALSE(timer.enabled);
-  EXPECT_EQ(lblTime.text, "00:00:03");  // the last figures stay
-  EXPECT_EQ(lblCost.text, "42円");
-  form.state = WindowState::Minimised;
-  window.Form_Resize();
-  EXPECT_EQ(form.title, layout::kTitle);
+  ClickAt(60);
+  EXPECT_EQ(lblTime.text + " " + lblCost.text, "00:00:03 42円");  // kept until the next tick
 }
 
-// Each row starts anew after the previous row's stop, so a restart must count from its own reading.
-TEST_F(FrmMainTest, TickShowsTheTimeAndCostSinceTheLatestStart) {
+// 10,000 yen an hour. A row with attendees stops the meeting and starts anew at its start reading.
+TEST_F(FrmMainTest, TicksShowTheTimeAndCostSinceTheLatestStartWhateverTheClockDoes) {
   Load(kGoodData);
   const struct {
-    std::int64_t start;
-    std::string_view attendees;
-    std::int64_t timeReading, costReading;  // seconds after the start
+    const char* attendees;
+    std::int64_t start, timeReading, costReading;
     std::string_view time, cost;
   } ticks[] = {
-      {0, "5", 1, 2, "00:00:01", "28円"},
-      {7200, "8", 3600, 3600, "01:00:00", "80,000円"},  // the typed count, not the setting's 12
-      {20000, "20", 10738, 10738, "02:58:58", "596,556円"},  // the product exceeds 32 bits
+      {nullptr, 0, 1815, 1815, "09:30:15", "0円"},        // before any start: the time of day only
+      {"5", 0, 1, 2, "00:00:01", "28円"},                 // each figure from its own reading
+      {"8", 7200, 10800, 10800, "01:00:00", "80,000円"},  // the typed count, not the setting's 12
+      {"20", 20000, 30738, 30738, "02:58:58", "596,556円"},          // the product exceeds 32 bits
+      {"36", 0, 10, 10, "00:00:10", "1,000円"},                      // 100 yen a second
+      {nullptr, 0, 3610, 3610, "01:00:10", "361,000円"},             // forward an hour
+      {nullptr, 0, 10, 10, "00:00:10", "1,000円"},                   // back an hour
+      {nullptr, 0, -65, -65, "00:01:05", "-6,500円"},                // back past the start
+      {nullptr, 0, 2147483648, 2147483648, "03:14:08", "-6,500円"},  // past 32-bit seconds
+      {nullptr, 0, 20, 20, "00:00:20", "2,000円"},
   };
-  for (const auto& [start, attendees, timeReading, costReading, time, cost] : ticks) {
-    SCOPED_TRACE(attendees);
-    box.text = attendees;
-    ClickAt(start);
-    TickAt(start + timeReading, start + costReading);
+  for (const auto& [attendees, start, timeReading, costReading, time, cost] : ticks) {
+    SCOPED_TRACE(timeReading);
+    if (attendees != nullptr) {
+      if (!box.enabled) window.btnStart_Click();
+      box.text = attendees;
+      ClickAt(start);
+    }
+    TickAt(timeReading, costReading);
     EXPECT_EQ(lblTime.text, time);
     EXPECT_EQ(lblCost.text, cost);
-    EXPECT_EQ(form.title, layout::kTitle);
-    window.btnStart_Click();
+    EXPECT_EQ(form.text, "Quorlane");
   }
 }
 
-TEST_F(FrmMainTest, AttendeeTextThatIsNotANumberStartsNothing) {
+// 10,000 yen an hour and 30 attendees, ticked hourly for 30 days.
+TEST_F(FrmMainTest, ThirtyDayMeetingWrapsTheHoursAndKeepsTheCostExact) {
   Load(kGoodData);
-  for (const std::string_view text : {"", "abc", "2147483648"}) {
-    SCOPED_TRACE(text);
-    box.text = text;
-    ClickAt(0);
-    EXPECT_EQ(btnStart.text, layout::kStartCaption);
-    EXPECT_TRUE(box.enabled);
-    EXPECT_FALSE(timer.enabled);
+  box.text = "30";
+  ClickAt(0);
+  for (int hour = 1; hour <= 30 * 24; ++hour) {
+    TickAt(hour * 3600);
+    ASSERT_EQ(lblTime.text, std::to_string(100 + hour % 24).substr(1) + ":00:00");
+    std::string yen = lblCost.text;
+    std::erase(yen, ',');
+    ASSERT_EQ(yen, std::to_string(300000 * hour) + "円");
   }
-}
-
-TEST_F(FrmMainTest, TickBeforeAnyStartShowsTheTimeOfDayOnly) {
-  Load(kGoodData);
-  form.state = WindowState::Minimised;
-  TickAt(30 * 60 + 15);
-  EXPECT_EQ(lblTime.text, "09:30:15");
-  EXPECT_EQ(lblCost.text, "0円");
-  EXPECT_EQ(form.title, layout::kTitle);
+  TickAt(30 * 86400 + 3723);
+  EXPECT_EQ(lblTime.text, "01:02:03");
+  EXPECT_EQ(lblCost.text, "216,310,250円");
 }
 
 }  // namespace

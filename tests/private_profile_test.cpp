@@ -1,10 +1,8 @@
 #include "settings/private_profile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,7 +16,6 @@ namespace {
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
-constexpr std::size_t kBufferSize = 255;       // the program's buffer
 constexpr std::size_t kChunkSize = 64 * 1024;  // how much the reader reads at a time
 
 struct Case {
@@ -41,12 +38,8 @@ std::string Utf16(std::u16string_view text, bool littleEndian = true) {
 
 class PrivateProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  PrivateProfileTest() { fs::create_directories(dir_); }
+  ~PrivateProfileTest() override { fs::remove_all(dir_); }
 
   fs::path Write(const std::string& bytes) const {
     const fs::path file = dir_ / "Quorlane.ini";
@@ -54,9 +47,10 @@ class PrivateProfileTest : public ::testing::Test {
     return file;
   }
 
+  // As the program asks: default "ERROR", a buffer of 255.
   static std::string Read(const fs::path& file, std::string_view key = "KEY",
-                          std::string_view section = "DATA", std::size_t bufferSize = kBufferSize) {
-    return ReadPrivateProfileString(section, key, "ERROR", bufferSize, file);
+                          std::string_view section = "DATA") {
+    return ReadPrivateProfileString(section, key, "ERROR", 255, file);
   }
 
   void ExpectAll(const std::vector<Case>& cases) const {
@@ -82,42 +76,35 @@ class PrivateProfileTest : public ::testing::Test {
     }
   }
 
-  fs::path dir_;
+  const fs::path dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
 };
 
-TEST_F(PrivateProfileTest, LinesBlanksAndEmptyFiles) {
+TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
   ExpectAll({
-      {"CR LF", "[DATA]\r\nKEY=1\r\n", "1"},
-      {"LF, no last line end", "[DATA]\nKEY=1", "1"},
+      {"UTF-16BE", "\xFE\xFF" + Utf16(u"[DATA]\r\nKEY=ソ表ｱ€\U0001F600\r\n", false),
+       "\x83\x5C\x95\x5C\xB1??"},
+      {"lone surrogate", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "\x00\xD8"s + Utf16(u"b"), "a?b"},
+      {"odd last byte", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "b", "a?"},
+      {"malformed UTF-8", "\xEF\xBB\xBF[DATA]\nKEY=\xE3\x81Z\xFF", "?Z?"},
+      {"no mark, no conversion", "[DATA]\nKEY=\xEF\xBB\xBF", "\xEF\xBB\xBF"},
       {"lone CR", "[DATA]\rKEY=1\r", "1"},
       {"runs of breaks", "\r\n\n[DATA]\n\r\r\n\nA=0\r\r\nKEY=1", "1"},
       {"blanks around", "[DATA]\n \t\vKEY \t= \v7 8\t\v \n", "7 8"},
       {"blank inside name", "[DATA]\nMY KEY=9", "9", "MY KEY"},
       {"form feed is no blank", "[DATA]\nKEY=\f7\f", "\f7\f"},
-      {"form feed in name", "[DATA]\n\fKEY=7", "ERROR"},
-      {"Ctrl-Z is no blank", "[DATA]\nKEY=7\x1A\n", "7\x1A"},
       {"full-width space", "[DATA]\nKEY=\x81\x40X\x81\x40", "\x81\x40X\x81\x40"},
       {"empty", "", "ERROR"},
-      {"only blanks", " \t\n\v\r\n", "ERROR"},
       {"only headers", "[DATA]\n[X]\n", "ERROR"},
       {"no section", "[X]\nKEY=1", "ERROR"},
       {"no key", "[DATA]\nKEYS=1\nKE=1", "ERROR"},
       {"UTF-16LE mark only", "\xFF\xFE", "ERROR"},
-      {"UTF-8 mark only", "\xEF\xBB\xBF", "ERROR"},
-  });
-}
-
-TEST_F(PrivateProfileTest, Sections) {
-  ExpectAll({
       {"blanks in header", "[ \tDATA\t ]\nKEY=1", "1"},
       {"indented header", "  [DATA]\nKEY=1", "1"},
       {"text after ]", "[DATA]KEY=7\n", "ERROR"},
-      {"comment after ]", "[DATA] ; settings\nKEY=7", "7"},
       {"no ]", "[DATA\nKEY=1", "1"},
       {"first ] ends", "[DA]TA]\nKEY=1", "1", "KEY", "DA"},
       {"] as second byte", "[\x83\x5D]]\nKEY=1", "1", "KEY", "\x83\x5D"},
       {"case", "[data]\nKEY=1", "1"},
-      {"same kana", "[\x83\x41]\nKEY=1", "1", "KEY", "\x83\x41"},
       {"second byte not folded", "[\x83\x61]\nKEY=1", "ERROR", "KEY", "\x83\x41"},
       {"first section only", "[DATA]\nA=1\n[X]\n[data]\nKEY=2", "ERROR"},
       {"above the first header", "KEY=1\n[DATA]\n", "ERROR"},
@@ -126,22 +113,20 @@ TEST_F(PrivateProfileTest, Sections) {
   });
 }
 
-TEST_F(PrivateProfileTest, KeysValuesAndQuotes) {
+TEST_F(PrivateProfileTest, KeysValuesQuotesAndTheCutAt254Bytes) {
+  const std::string a252(252, 'a');
+  const std::string a253(253, 'a');
   ExpectAll({
       {"first =", "[DATA]\nK=EY=7", "EY=7", "K"},
-      {"==", "[DATA]\nKEY==7", "=7"},
       {"key case", "[DATA]\nkey=7", "7"},
       {"double-byte key", "[DATA]\n\x95\x5C=7", "7", "\x95\x5C"},
-      {"double-byte key, case", "[DATA]\n\x83\x61=7", "ERROR", "\x83\x41"},
       {"first wins", "[DATA]\nKEY=1\nkey=2", "1"},
       {"no = hides later", "[DATA]\nKEY\nKEY=5", "ERROR"},
-      {"empty value", "[DATA]\nKEY=", ""},
       {"blank value", "[DATA]\nKEY=   \n", ""},
       {"comment", "[DATA]\n;KEY=1\n  ;KEY=2\nKEY=3", "3"},
       {"# is text", "[DATA]\n#B=9", "9", "#B"},
       {"; inside value", "[DATA]\nKEY=7 ; note", "7 ; note"},
       {"; starts key", "[DATA]\n;K=1", "ERROR", ";K"},
-      {"long line before", "[DATA]\n" + std::string(100000, 'x') + "=1\nKEY=2", "2"},
       {"shift-jis values", "[DATA]\nKEY=\x83\x5C\x95\x5C\xB1\xDD", "\x83\x5C\x95\x5C\xB1\xDD"},
       {"blanks inside stay", "[DATA]\nKEY=  \"  7  \"  ", "  7  "},
       {"single quotes", "[DATA]\nKEY='7'", "7"},
@@ -150,54 +135,17 @@ TEST_F(PrivateProfileTest, KeysValuesAndQuotes) {
       {"lone quote", "[DATA]\nKEY=\"", "\""},
       {"unlike quotes", "[DATA]\nKEY=\"7'", "\"7'"},
       {"quote not last", "[DATA]\nKEY=\"7\" x", "\"7\" x"},
-      {"quotes inside", "[DATA]\nKEY=7\"8\"9", "7\"8\"9"},
       {"NUL ends the name", "[DATA]\nKEY\0junk=9"s, "9"},
       {"NUL ends the value", "[DATA]\nKEY=7\0junk"s, "7"},
       {"NUL before quotes go", "[DATA]\nKEY= \"7\0\" "s, "\"7"},
       {"NUL ends the section name", "[DA\0TA]\nKEY=1"s, "1", "KEY", "DA"},
       {"NUL, key without =", "[DATA]\nKEY\0junk\nKEY=2"s, "ERROR"},
-  });
-}
-
-TEST_F(PrivateProfileTest, CutAt254Bytes) {
-  const std::string a252(252, 'a');
-  const std::string a253(253, 'a');
-  ExpectAll({
       {"300 bytes", "[DATA]\nKEY=" + std::string(300, '7'), std::string(254, '7')},
-      {"254 bytes", "[DATA]\nKEY=" + std::string(254, '7'), std::string(254, '7')},
       {"character across the cut", "[DATA]\nKEY=" + a253 + "\x83\x5C", a253},
       {"character ends at the cut", "[DATA]\nKEY=" + a252 + "\x83\x5Cz", a252 + "\x83\x5C"},
       {"lone lead byte at the cut", "[DATA]\nKEY=" + a253 + "\x83!", a253 + "\x83"},
       {"quoted, then cut", "[DATA]\nKEY=\"" + a253 + "\x83\x5C\"", a253},
       {"quoted, long", "[DATA]\nKEY=\"" + std::string(4000000, '7') + "\"", std::string(254, '7')},
-  });
-}
-
-TEST_F(PrivateProfileTest, BufferSizeAndDefault) {
-  const fs::path file = Write("[DATA]\nKEY=\x83\x5C\x83\x5C");
-  EXPECT_EQ(Read(file, "KEY", "DATA", 0), "");
-  EXPECT_EQ(Read(file, "NONE", "DATA", 3), "ER");
-  const auto lookUp = [&](std::string_view defaultValue, std::size_t bufferSize) {
-    return ReadPrivateProfileString("DATA", "NONE", defaultValue, bufferSize, file);
-  };
-  EXPECT_EQ(lookUp("A\x83\x5C", 3), "A");
-  EXPECT_EQ(lookUp("ERROR  ", kBufferSize), "ERROR");
-  EXPECT_EQ(lookUp("ER\0OR"s, kBufferSize), "ER");
-  EXPECT_EQ(ReadPrivateProfileString("DATA", "KEY\0X"s, "ERROR", kBufferSize, file),
-            "\x83\x5C\x83\x5C");
-}
-
-TEST_F(PrivateProfileTest, ByteOrderMarks) {
-  const std::u16string text = u"[DATA]\r\nKEY=ソ表ｱ€\U0001F600\r\n";
-  const std::string expected = "\x83\x5C\x95\x5C\xB1??";
-  ExpectAll({
-      {"UTF-16LE", "\xFF\xFE" + Utf16(text), expected},
-      {"UTF-16BE", "\xFE\xFF" + Utf16(text, false), expected},
-      {"UTF-8", "\xEF\xBB\xBF[DATA]\r\nKEY=ソ表ｱ€😀\r\n", expected},
-      {"lone surrogate", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "\x00\xD8"s + Utf16(u"b"), "a?b"},
-      {"odd last byte", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "b", "a?"},
-      {"malformed UTF-8", "\xEF\xBB\xBF[DATA]\nKEY=\xE3\x81Z\xFF", "?Z?"},
-      {"no mark, no conversion", "[DATA]\nKEY=\xEF\xBB\xBF", "\xEF\xBB\xBF"},
   });
 }
 
@@ -207,19 +155,11 @@ TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
   ExpectAtEverySplit("\xFF\xFE", 2, Utf16(u"[DATA]\r\nKEY=ソ\U0001F600\r\n"), "DATA", "\x83\x5C?");
 }
 
-TEST_F(PrivateProfileTest, OddPathsGiveTheDefaultAtOnce) {
-  std::vector<fs::path> paths = {dir_ / "none", dir_ / "dir.ini"};
-  fs::create_directory(dir_ / "dir.ini");
-#ifndef _WIN32
-  const fs::path fifo = dir_ / "fifo";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  paths.insert(paths.end(), {fifo, "/dev/zero"});
-  fs::create_symlink(Write("[DATA]\nKEY=1"), dir_ / "to_file");
-  EXPECT_EQ(Read(dir_ / "to_file"), "1");
-#endif
-  const auto start = std::chrono::steady_clock::now();
-  for (const fs::path& path : paths) EXPECT_EQ(Read(path), "ERROR") << path;
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+// Anything else at the path (a FIFO, a device, a directory, a link loop) goes through the whole
+// program in the end-to-end test.
+TEST_F(PrivateProfileTest, LinksAreFollowed) {
+  fs::create_symlink(Write("[DATA]\nKEY=1"), dir_ / "link");
+  EXPECT_EQ(Read(dir_ / "link"), "1");
 }
 
 // Windows' "A" lookup reaches such a folder through its short (8.3) name.
@@ -230,13 +170,6 @@ TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
     std::ofstream(dir_ / name / "Quorlane.ini", std::ios::binary) << "[DATA]\nKEY=1";
     EXPECT_EQ(Read(dir_ / name / "Quorlane.ini"), "1");
   }
-}
-
-TEST_F(PrivateProfileTest, HugeLineIsSkippedQuickly) {
-  const fs::path file = Write(std::string(64 << 20, 'x') + "\n[DATA]\nKEY=7\n");
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(Read(file), "7");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(SettingsFile, LiesBesideTheExecutable) {

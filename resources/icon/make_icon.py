@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Writes resources/quorlane.ico: a clock in front of a calendar page with one day marked in green.
+"""Writes the program icon: a clock in front of a calendar page with one day marked in green.
 
-Regenerate from the repository root (the build does not run this; the .ico is committed):
+Regenerate from the repository root (the build does not run this; the outputs are committed):
     python3 resources/icon/make_icon.py
+`--check` only compares the committed files with what this script would write (the tests run it).
 Add `--preview /tmp/quorlane-icon.png` for an enlarged contact sheet of the three sizes.
 
 Each size is drawn by hand as a pixel map, because shrinking one drawing blurs a 16x16 icon.
-The images are 16-colour BMPs so that every Windows shell, down to the oldest, shows them unchanged.
+resources/quorlane.ico holds them as 16-colour BMPs so that every Windows shell, down to the oldest,
+shows them unchanged. The Linux desktop gets the same maps as hicolor theme PNGs, the larger sizes
+enlarged by whole numbers so that they stay sharp, and as an SVG of one square per pixel.
 """
 
 import argparse
@@ -174,17 +177,68 @@ def ico_file(images):
     return directory + entries + bodies
 
 
-def png_file(rgb_rows):
-    """A minimal truecolour PNG; enough for a preview without third-party modules."""
+def png_file(rows):
+    """A minimal PNG of RGB or RGBA pixel tuples, written without third-party modules."""
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data
                 + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
-    height, width = len(rgb_rows), len(rgb_rows[0])
-    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rgb_rows)
+    height, width = len(rows), len(rows[0])
+    colour_type = 6 if len(rows[0][0]) == 4 else 2
+    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
     return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def rgb(index):
+    value = PALETTE[index][1]
+    return value >> 16, value >> 8 & 0xFF, value & 0xFF
+
+
+def enlarged_rgba(pixels, scale):
+    """Each map pixel as a scale x scale square; transparent pixels get alpha 0."""
+    rows = []
+    for row in pixels:
+        wide = [(0, 0, 0, 0) if p is None else rgb(p) + (255,) for p in row for _ in range(scale)]
+        rows.extend([wide] * scale)
+    return rows
+
+
+def svg_file(pixels):
+    """One rectangle per horizontal run of a colour, on the map's own grid."""
+    size = len(pixels)
+    rects = []
+    for y, row in enumerate(pixels):
+        x = 0
+        while x < size:
+            end = x
+            while end < size and row[end] == row[x]:
+                end += 1
+            if row[x] is not None:
+                rects.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" '
+                             f'fill="#{PALETTE[row[x]][1]:06x}"/>')
+            x = end
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+            f'viewBox="0 0 {size} {size}" shape-rendering="crispEdges">\n'
+            + "".join(f"  {rect}\n" for rect in rects) + "</svg>\n").encode()
+
+
+# hicolor theme size: (map size, enlargement). 48 doubles the 24 map, the rest enlarge the 32.
+HICOLOR = {16: (16, 1), 24: (24, 1), 32: (32, 1), 48: (24, 2), 64: (32, 2), 128: (32, 4),
+           256: (32, 8)}
+
+
+def outputs(resources, images):
+    """Every committed file this script writes, by path."""
+    by_size = {len(pixels): pixels for pixels in images}
+    hicolor = resources / "icon" / "hicolor"
+    files = {resources / "quorlane.ico": ico_file(images),
+             hicolor / "scalable" / "apps" / "quorlane.svg": svg_file(by_size[32])}
+    for size, (source, scale) in HICOLOR.items():
+        path = hicolor / f"{size}x{size}" / "apps" / "quorlane.png"
+        files[path] = png_file(enlarged_rgba(by_size[source], scale))
+    return files
 
 
 def contact_sheet(images, scale, margin=8):
@@ -202,23 +256,31 @@ def contact_sheet(images, scale, margin=8):
                     shade = 204 if (x // 4 + y // 4) % 2 else 153
                     colour = (shade, shade, shade)
                 else:
-                    rgb = PALETTE[index][1]
-                    colour = (rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF)
+                    colour = rgb(index)
                 sheet[margin + y][left + x] = colour
         left += len(pixels) * scale + margin
     return sheet
 
 
 def main():
-    here = pathlib.Path(__file__).resolve().parent
+    resources = pathlib.Path(__file__).resolve().parent.parent
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--output", type=pathlib.Path, default=here.parent / "quorlane.ico")
+    parser.add_argument("--check", action="store_true", help="compare, write nothing")
     parser.add_argument("--preview", type=pathlib.Path, help="also write an enlarged PNG here")
     parser.add_argument("--scale", type=int, default=8, help="preview enlargement")
     args = parser.parse_args()
 
     images = [parse_map(text) for text in MAPS]
-    args.output.write_bytes(ico_file(images))
+    files = outputs(resources, images)
+    if args.check:
+        stale = [str(path) for path, data in files.items()
+                 if not path.is_file() or path.read_bytes() != data]
+        for path in stale:
+            print(f"{path} differs from what {pathlib.Path(__file__).name} writes")
+        return 1 if stale else 0
+    for path, data in files.items():
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
     if args.preview:
         args.preview.write_bytes(png_file(contact_sheet(images, args.scale)))
     return 0

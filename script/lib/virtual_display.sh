@@ -81,3 +81,10 @@ vd_frame() {
     | awk '{print $3, $4, $5, $6}')
   echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
 }
+
+# vd_activate WINDOW: gives the window the focus, ready for keys. Wine moves the focus into its
+# window a moment after the X focus changes; keys sent in between are lost.
+vd_activate() {
+  timeout 5 xdotool windowactivate --sync "$1" >/dev/null
+  sleep 0.5
+}

@@ -21,6 +21,8 @@ void PreferXcbUnderWayland() {
 int main(int argc, char* argv[]) {
   PreferXcbUnderWayland();
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
+  // Lets the desktop match the window to its menu entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral(QUORLANE_APP_ID));
   QApplication app(argc, argv);
   quorlane::MainWindow window;
   window.show();

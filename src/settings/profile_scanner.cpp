@@ -54,15 +54,19 @@ bool SameName(std::string_view name, std::string_view wanted) {
   return true;
 }
 
-// The position of the next CR or LF at or after from, or the end of bytes. memchr keeps skipping
-// a very long line cheap.
-std::size_t FindLineEnd(std::string_view bytes, std::size_t from) {
-  const char* start = bytes.data() + from;
-  const std::size_t length = bytes.size() - from;
-  const auto* lf = static_cast<const char*>(std::memchr(start, '\n', length));
-  const std::size_t untilLf = lf != nullptr ? static_cast<std::size_t>(lf - start) : length;
-  const auto* cr = static_cast<const char*>(std::memchr(start, '\r', untilLf));
-  return from + (cr != nullptr ? static_cast<std::size_t>(cr - start) : untilLf);
+constexpr std::string_view kLineEnds = "\r\n";
+constexpr std::string_view kNameEnds = "=\r\n";
+constexpr std::string_view kValueEnds{"\0\r\n", 3};
+
+// The position of the first of the wanted bytes at or after from, or the end of bytes. One memchr
+// for each, over a shrinking stretch, keeps a very long line cheap even in a debug build.
+std::size_t FindFirstOf(std::string_view bytes, std::size_t from, std::string_view wanted) {
+  std::size_t end = bytes.size();
+  for (const char c : wanted) {
+    const auto* found = static_cast<const char*>(std::memchr(bytes.data() + from, c, end - from));
+    if (found != nullptr) end = static_cast<std::size_t>(found - bytes.data());
+  }
+  return end;
 }
 
 }  // namespace
@@ -90,6 +94,26 @@ void TrimmedRun::Push(char c) {
   }
 }
 
+void TrimmedRun::Append(std::string_view run) {
+  while (!closed_ && !run.empty() && (length_ == 0 || kept_.size() < keep_)) {
+    Push(run.front());
+    run.remove_prefix(1);
+  }
+  if (closed_ || run.empty()) {
+    return;
+  }
+  // Nothing more is kept: only the length and the last byte that is not a blank still count.
+  std::size_t end = run.size();
+  while (end > 0 && IsBlank(run[end - 1])) {
+    --end;
+  }
+  if (end > 0) {
+    trimmedLength_ = length_ + end;
+    last_ = run[end - 1];
+  }
+  length_ += run.size();
+}
+
 ProfileScanner::ProfileScanner(std::string_view section, std::string_view key,
                                std::size_t valueBytes)
     : section_(TrimBlanks(section)), key_(TrimBlanks(key)), valueBytes_(valueBytes) {
@@ -102,12 +126,22 @@ ProfileScanner::ProfileScanner(std::string_view section, std::string_view key,
 bool ProfileScanner::Feed(std::string_view bytes) {
   std::size_t at = 0;
   while (at < bytes.size() && state_ != State::kDone) {
+    // Long stretches that cannot change the answer are passed over in bulk.
     if (state_ == State::kSkipLine) {
-      at = FindLineEnd(bytes, at);
+      at = FindFirstOf(bytes, at, kLineEnds);
       if (at < bytes.size()) {
         state_ = State::kLineStart;
       }
-    } else {
+      continue;
+    }
+    if (state_ == State::kKeyName && name_.Closed()) {
+      at = FindFirstOf(bytes, at, kNameEnds);
+    } else if (state_ == State::kValue) {
+      const std::size_t end = FindFirstOf(bytes, at, kValueEnds);
+      text_.Append(bytes.substr(at, end - at));
+      at = end;
+    }
+    if (at < bytes.size()) {
       Take(bytes[at++]);
     }
   }
@@ -133,7 +167,7 @@ void ProfileScanner::Take(char c) {
       TakeKeyName(c);
       break;
     case State::kValue:
-      TakeValue(c);
+      EndValue();  // Feed passes a value's text in runs, and only the byte that ends it here
       break;
     case State::kSkipLine:
     case State::kDone:
@@ -204,14 +238,6 @@ void ProfileScanner::TakeKeyName(char c) {
   // The quote pair and one byte past the cut, to see whether a character straddles it.
   text_.Reset(std::min(valueBytes_, SIZE_MAX - 2) + 2);
   state_ = State::kValue;
-}
-
-void ProfileScanner::TakeValue(char c) {
-  if (c == '\0' || IsLineEnd(c)) {
-    EndValue();
-  } else {
-    text_.Push(c);
-  }
 }
 
 void ProfileScanner::EndValue() {

@@ -13,7 +13,10 @@ class TrimmedRun {
  public:
   void Reset(std::size_t keep);
   void Push(char c);
+  // Push for each byte of run; past the kept bytes, in one step.
+  void Append(std::string_view run);
   void Close() { closed_ = true; }
+  bool Closed() const { return closed_; }
 
   // Length of the whole trimmed text, and its last byte.
   std::size_t size() const { return trimmedLength_; }
@@ -55,7 +58,6 @@ class ProfileScanner {
   void StartLine(char c);
   void TakeSectionName(char c);
   void TakeKeyName(char c);
-  void TakeValue(char c);
   void EndValue();
 
   std::string section_;

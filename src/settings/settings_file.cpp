@@ -40,8 +40,11 @@ std::filesystem::path ExecutablePath() {
 
 std::filesystem::path SettingsFilePath() {
   // The directory as the platform gives it, keeping its separator at a root ("C:\", "/"), so that
-  // the result then holds two separators in a row.
-  return ExecutablePath().parent_path().native() + kSeparatorAndName;
+  // the result then holds two separators in a row. Without a directory there is nothing to read:
+  // the bare name would be looked up at the root or in the working directory.
+  const std::filesystem::path executable = ExecutablePath();
+  if (executable.empty()) return {};
+  return executable.parent_path().native() + kSeparatorAndName;
 }
 
 }  // namespace quorlane

@@ -4,7 +4,8 @@
 
 namespace quorlane {
 
-// "Quorlane.ini" in the directory of the running executable.
+// "Quorlane.ini" in the directory of the running executable; empty when the platform does not say
+// where that is.
 std::filesystem::path SettingsFilePath();
 
 }  // namespace quorlane

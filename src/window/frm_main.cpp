@@ -1,6 +1,7 @@
 #include "window/frm_main.h"
 
 #include <cstddef>
+#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -29,12 +30,18 @@ void RunUntilFailure(Body body) {
   }
 }
 
-// The lookup answers "ERROR" both for a missing file and for a missing key.
+// The lookup answers "ERROR" alike for a missing file, one it cannot read and a missing key.
 SettingsProblem WhyNotANumber(std::string_view value, const std::filesystem::path& file) {
+  namespace fs = std::filesystem;
   if (value != kMissingValue) return SettingsProblem::NotANumber;
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(file, ignored) ? SettingsProblem::KeyMissing
-                                                         : SettingsProblem::FileMissing;
+  std::error_code error;  // a link loop, for one, has no type
+  const fs::file_type type = fs::status(file, error).type();
+  if (type == fs::file_type::not_found) return SettingsProblem::FileMissing;
+  // Only a regular file is opened here: opening a FIFO would block.
+  if (type != fs::file_type::regular || !std::ifstream(file).is_open()) {
+    return SettingsProblem::FileUnreadable;
+  }
+  return SettingsProblem::KeyMissing;
 }
 
 }  // namespace
@@ -100,6 +107,12 @@ std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section
 
 std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
   const std::filesystem::path file = settingsFilePath_();
+  if (file.empty()) {
+    // No directory to look in: start-up ends here, as it does without a settings file.
+    controls_.form.ShowWarningWhenVisible(
+        SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
+    throw ConversionError("no settings file");
+  }
   const std::string value = ReadIniValue(key, kSection, file);
   try {
     return ToWholeNumber(value);

@@ -20,8 +20,12 @@ std::string Utf8Path(const std::filesystem::path& file) {
 
 std::string Problem(SettingsProblem problem, std::string_view key, std::string_view value) {
   switch (problem) {
+    case SettingsProblem::ProgramPathUnknown:
+      return "プログラムの場所が分からないため、設定ファイル Quorlane.ini を探せません。";
     case SettingsProblem::FileMissing:
       return Concat({"設定ファイルが見つからないため、", key, " を読めません。"});
+    case SettingsProblem::FileUnreadable:
+      return Concat({"設定ファイルを読み込めないため、", key, " を読めません。"});
     case SettingsProblem::KeyMissing:
       return Concat({"設定ファイルの [DATA] に ", key, " がありません。"});
     case SettingsProblem::NotANumber:
@@ -36,6 +40,7 @@ std::string Problem(SettingsProblem problem, std::string_view key, std::string_v
 
 std::string SettingsWarning(SettingsProblem problem, std::string_view key,
                             const std::filesystem::path& file, std::string_view value) {
+  if (problem == SettingsProblem::ProgramPathUnknown) return Problem(problem, key, value);
   return Concat({Problem(problem, key, value), "\n", Utf8Path(file)});
 }
 

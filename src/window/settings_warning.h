@@ -7,10 +7,17 @@
 namespace quorlane {
 
 // Why a required setting could not be used.
-enum class SettingsProblem { FileMissing, KeyMissing, NotANumber, OutOfRange };
+enum class SettingsProblem {
+  ProgramPathUnknown,
+  FileMissing,
+  FileUnreadable,
+  KeyMissing,
+  NotANumber,
+  OutOfRange
+};
 
 // The warning shown at start-up: what went wrong with which key, then the settings file's full
-// path on a line of its own. The value is quoted only where it is the problem.
+// path on a line of its own (when there is one). The value is quoted only where it is the problem.
 std::string SettingsWarning(SettingsProblem problem, std::string_view key,
                             const std::filesystem::path& file, std::string_view value);
 

@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
@@ -199,6 +200,7 @@ void MainWindow::PinTopLeft() {
 }
 
 void MainWindow::ShowWarningWhenVisible(const std::string& message) {
+  qWarning().noquote() << QString::fromStdString(message);  // also for whoever started us
   pendingWarnings_.append(QString::fromStdString(message));
   if (isVisible()) {
     QueueWarnings();

@@ -1,0 +1,18 @@
+# shellcheck shell=bash
+# Sourced by scripts that run Quorlane.exe under Wine. wine_start PREFIX makes that prefix when it
+# is missing and exports what every start needs: the Japanese locale, whose ANSI code page (932)
+# Wine takes over, and no Mono or Gecko installer prompts. wine_stop ends the prefix's wineserver.
+
+wine_start() {
+  export WINEPREFIX=$1 WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    DISPLAY='' wineboot -i >/dev/null 2>&1 || { echo "could not make a Wine prefix" >&2; return 1; }
+  fi
+  # A server left from an earlier start may belong to another display.
+  wine_stop
+}
+
+wine_stop() {
+  wineserver -k 2>/dev/null || true
+}

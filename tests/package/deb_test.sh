@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Usage: deb_test.sh BUILD_DIR
+# Builds the Debian package from a build tree, checks what it holds and declares, validates its
+# desktop entry and metainfo, then runs the window test on the program unpacked into a throwaway
+# root, where it must read /etc/quorlane/Quorlane.ini through the link beside it.
+set -euo pipefail
+build=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" \
+  || { cat "$work/cpack.log"; exit 1; }
+deb=$(echo "$work"/quorlane_*_*.deb)
+id=io.github.quorlane.Quorlane
+
+expected=$(
+  echo "-rw-r--r-- ./etc/quorlane/Quorlane.ini"
+  echo "lrwxrwxrwx ./usr/bin/quorlane -> ../lib/quorlane/quorlane"
+  echo "lrwxrwxrwx ./usr/lib/quorlane/Quorlane.ini -> ../../../etc/quorlane/Quorlane.ini"
+  echo "-rwxr-xr-x ./usr/lib/quorlane/quorlane"
+  echo "-rw-r--r-- ./usr/share/applications/$id.desktop"
+  echo "-rw-r--r-- ./usr/share/metainfo/$id.metainfo.xml"
+  echo "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$id.svg"
+  for size in 16 24 32 48 64 128 256; do
+    echo "-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png"
+  done
+)
+diff -u <(sort <<<"$expected") \
+  <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {$2 = $3 = $4 = $5 = ""; print}' | tr -s ' ' | sort)
+diff -u <(echo /etc/quorlane/Quorlane.ini) <(dpkg-deb -I "$deb" conffiles)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in 'libqt6widgets6 (>= ' 'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic'; do
+  [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks '$needed': $depends"; exit 1; }
+done
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+file "$root/usr/lib/quorlane/quorlane" | grep -q ', stripped' || { echo "not stripped"; exit 1; }
+desktop-file-validate "$root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+"$here/../end_to_end/window_test.sh" "$root/usr/bin/quorlane" "$root/etc/quorlane/Quorlane.ini"
