@@ -7,7 +7,6 @@
 #include <limits>
 #include <span>
 #include <string_view>
-#include <utility>
 
 namespace quorlane {
 namespace {
@@ -18,7 +17,12 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(ToWholeNumber, ReadsNumbersAsTheJapaneseLocaleDoes) {
-  const std::pair<std::int32_t, std::initializer_list<std::string_view>> numbers[] = {
+  // An aggregate, not std::pair: only aggregate initialisation keeps the texts' array alive.
+  struct Numbers {
+    std::int32_t value;
+    std::initializer_list<std::string_view> texts;
+  };
+  const Numbers numbers[] = {
       {7, {"\t\r\n\v\f 7 \f\v\n\r\t", "007", "+7"}},
       {-7, {"- 7"}},
       {1000, {"1,000"}},
