@@ -1,6 +1,7 @@
 #include "clock/meeting_clock.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,10 +12,6 @@
 
 namespace quorlane {
 namespace {
-
-// Wide enough for the difference of any two readings and for any product of three 32-bit numbers
-// (at most 2^93), so neither can overflow.
-__extension__ typedef __int128 Int128;
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
@@ -31,11 +28,56 @@ constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std:
 
 constexpr std::int64_t kEpochDays = DaysFromCivil(1899, 12, 30);
 
-Int128 SecondsBetween(DateTime start, DateTime reading) {
-  return Int128{reading.secondsSinceEpoch} - start.secondsSinceEpoch;
+// The distance between two readings, exact for any two: its size always fits in 64 unsigned bits.
+struct Distance {
+  std::uint64_t seconds;
+  bool negative;
+};
+
+Distance SecondsBetween(DateTime start, DateTime reading) {
+  // Unsigned subtraction wraps around modulo 2^64, which leaves the true size.
+  const auto from = static_cast<std::uint64_t>(start.secondsSinceEpoch);
+  const auto to = static_cast<std::uint64_t>(reading.secondsSinceEpoch);
+  if (reading.secondsSinceEpoch >= start.secondsSinceEpoch) return {to - from, false};
+  return {from - to, true};
 }
 
-void WriteTwoDigits(std::string& text, std::size_t at, Int128 value) {
+// The size of a product of three 32-bit numbers (at most 2^93) in two 64-bit halves.
+struct Product {
+  std::uint64_t high, low;
+};
+
+std::uint64_t Magnitude(std::int32_t value) {
+  return static_cast<std::uint64_t>(value < 0 ? -std::int64_t{value} : std::int64_t{value});
+}
+
+Product MultiplyMagnitudes(std::int32_t a, std::int32_t b, std::int32_t c) {
+  const std::uint64_t ab = Magnitude(a) * Magnitude(b);  // at most 2^62
+  const std::uint64_t lowPart = (ab & 0xFFFFFFFF) * Magnitude(c);
+  const std::uint64_t highPart = (ab >> 32) * Magnitude(c);
+  const std::uint64_t low = (highPart << 32) + lowPart;
+  return {(highPart >> 32) + std::uint64_t{low < lowPart}, low};
+}
+
+// One rounding, to nearest with ties to even: the top 64 bits hold every bit the conversion looks
+// at, and any bit set below them is kept as the lowest bit, which lies below the rounding position.
+double ToDouble(Product value) {
+  const int shift = static_cast<int>(std::bit_width(value.high));
+  if (shift == 0) return static_cast<double>(value.low);
+  const std::uint64_t dropped = value.low & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t top =
+      (value.high << (64 - shift)) | (value.low >> shift) | std::uint64_t{dropped != 0};
+  return std::ldexp(static_cast<double>(top), shift);
+}
+
+// Half away from zero. Not std::round: mingw-w64's adds one half first, which turns
+// 0.49999999999999994 into 1. The fraction comes off a double exactly.
+double RoundHalfAwayFromZero(double value) {
+  const double whole = std::trunc(value);
+  return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
+}
+
+void WriteTwoDigits(std::string& text, std::size_t at, std::uint64_t value) {
   text[at] = static_cast<char>('0' + value / 10);
   text[at + 1] = static_cast<char>('0' + value % 10);
 }
@@ -43,7 +85,7 @@ void WriteTwoDigits(std::string& text, std::size_t at, Int128 value) {
 // "#,##0" with the Japanese locale's "," separator. to_chars writes every exact digit of the
 // rounded double, also far beyond the 64-bit integer range.
 std::string GroupedWholeNumber(double value) {
-  double rounded = std::round(value);
+  double rounded = RoundHalfAwayFromZero(value);
   if (rounded == 0) rounded = 0;  // A small negative cost shows "0", not "-0".
 
   constexpr int kMaxFixedChars = std::numeric_limits<double>::max_exponent10 + 2;
@@ -85,8 +127,8 @@ DateTime Now() {
 }
 
 std::string ElapsedText(DateTime start, DateTime reading) {
-  const Int128 seconds = SecondsBetween(start, reading);
-  const Int128 secondOfDay = (seconds < 0 ? -seconds : seconds) % kSecondsPerDay;
+  const std::uint64_t secondOfDay =
+      SecondsBetween(start, reading).seconds % std::uint64_t{kSecondsPerDay};
   std::string text = "00:00:00";
   WriteTwoDigits(text, 0, secondOfDay / 3600);
   WriteTwoDigits(text, 3, secondOfDay / 60 % 60);
@@ -95,19 +137,21 @@ std::string ElapsedText(DateTime start, DateTime reading) {
 }
 
 std::int32_t ElapsedSeconds(DateTime start, DateTime reading) {
-  const Int128 seconds = SecondsBetween(start, reading);
-  if (seconds < std::numeric_limits<std::int32_t>::min() ||
-      seconds > std::numeric_limits<std::int32_t>::max()) {
+  const auto [seconds, negative] = SecondsBetween(start, reading);
+  // 2^31 seconds fit backwards, one fewer forwards.
+  const std::uint64_t limit = std::uint64_t{1} << 31;
+  if (seconds > limit || (seconds == limit && !negative))
     throw OverflowError("elapsed seconds outside the 32-bit range");
-  }
-  return static_cast<std::int32_t>(seconds);
+  const auto size = static_cast<std::int64_t>(seconds);
+  return static_cast<std::int32_t>(negative ? -size : size);
 }
 
 double MeetingCost(std::int32_t costPerHour, std::int32_t memberCount,
                    std::int32_t elapsedSeconds) {
   // The product is exact; the one conversion rounds it to the nearest double.
-  const Int128 yenSeconds = Int128{costPerHour} * memberCount * elapsedSeconds;
-  return static_cast<double>(yenSeconds) / 3600.0;
+  const double yenSeconds = ToDouble(MultiplyMagnitudes(costPerHour, memberCount, elapsedSeconds));
+  const bool negative = ((costPerHour < 0) != (memberCount < 0)) != (elapsedSeconds < 0);
+  return (negative && yenSeconds != 0 ? -yenSeconds : yenSeconds) / 3600.0;
 }
 
 std::string CostText(double cost) {
