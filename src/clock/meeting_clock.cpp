@@ -1,14 +1,13 @@
 #include "clock/meeting_clock.h"
 
-#include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorlane {
 namespace {
@@ -82,23 +81,43 @@ void WriteTwoDigits(std::string& text, std::size_t at, std::uint64_t value) {
   text[at + 1] = static_cast<char>('0' + value % 10);
 }
 
-// "#,##0" with the Japanese locale's "," separator. to_chars writes every exact digit of the
-// rounded double, also far beyond the 64-bit integer range.
-std::string GroupedWholeNumber(double value) {
-  double rounded = RoundHalfAwayFromZero(value);
-  if (rounded == 0) rounded = 0;  // A small negative cost shows "0", not "-0".
-
-  constexpr int kMaxFixedChars = std::numeric_limits<double>::max_exponent10 + 2;
-  std::array<char, kMaxFixedChars> buffer{};
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
-                                     std::chars_format::fixed, 0);
-  std::string_view digits(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-
-  std::string text;
-  if (digits.front() == '-') {
-    text += '-';
-    digits.remove_prefix(1);
+// Every decimal digit of a whole, non-negative double. Not std::to_chars(double), whose tables
+// are most of a statically linked program's size: below 2^63 the value is an integer's; above, it
+// is a 53-bit integer times a power of two, doubled exactly in base 10^9.
+std::string WholeDigits(double magnitude) {
+  if (!std::isfinite(magnitude)) return std::isnan(magnitude) ? "nan" : "inf";
+  if (magnitude < 0x1p63) return std::to_string(static_cast<std::int64_t>(magnitude));
+  constexpr std::uint64_t kBase = 1'000'000'000;
+  int exponent = 0;
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &exponent), 53));
+  std::vector<std::uint64_t> limbs;  // least significant first
+  for (; mantissa > 0; mantissa /= kBase) limbs.push_back(mantissa % kBase);
+  for (int doubling = 53; doubling < exponent; ++doubling) {
+    std::uint64_t carry = 0;
+    for (std::uint64_t& limb : limbs) {
+      limb = limb * 2 + carry;
+      carry = limb / kBase;
+      limb %= kBase;
+    }
+    if (carry > 0) limbs.push_back(carry);
   }
+  std::string digits = std::to_string(limbs.back());
+  for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+    const std::string part = std::to_string(*limb);
+    digits.append(9 - part.size(), '0').append(part);
+  }
+  return digits;
+}
+
+// "#,##0" with the Japanese locale's "," separator, every exact digit of the rounded double, also
+// far beyond the 64-bit integer range.
+std::string GroupedWholeNumber(double value) {
+  const double rounded = RoundHalfAwayFromZero(value);
+  // A small negative cost shows "0", not "-0".
+  const bool negative = std::signbit(rounded) && rounded != 0;
+  const std::string digits = WholeDigits(std::fabs(rounded));
+
+  std::string text = negative ? "-" : "";
   for (std::size_t i = 0; i < digits.size(); ++i) {
     if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
     text += digits[i];

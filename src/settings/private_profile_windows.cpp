@@ -21,11 +21,11 @@ std::wstring ShortPath(const std::wstring& path) {
 // The "A" function wants the path in the ANSI code page. A path that does not convert exactly (a
 // folder named in another script, an emoji) goes by its short (8.3) form; where there is none, the
 // lookup finds no file ("?" stands for what is missing, and no file name holds a "?").
-std::string AnsiFileName(const std::filesystem::path& file) {
+std::string AnsiFileName(const NativePath& file) {
   bool exact = false;
-  const std::string ansi = WideToAnsi(file.native(), exact);
+  const std::string ansi = WideToAnsi(file, exact);
   if (exact) return ansi;
-  const std::wstring shortPath = ShortPath(file.native());
+  const std::wstring shortPath = ShortPath(file);
   if (shortPath.empty()) return ansi;
   std::string shortAnsi = WideToAnsi(shortPath, exact);
   return exact ? shortAnsi : ansi;
@@ -35,7 +35,7 @@ std::string AnsiFileName(const std::filesystem::path& file) {
 
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue, std::size_t bufferSize,
-                                     const std::filesystem::path& file) {
+                                     const NativePath& file) {
   if (bufferSize == 0) {
     return {};
   }

@@ -76,6 +76,10 @@ std::string WideToAnsi(std::wstring_view wide, bool& exact) {
   return ansi;
 }
 
+std::string WideToUtf8(std::wstring_view wide) {
+  return FromWide(kUtf8, wide);
+}
+
 #endif
 
 }  // namespace quorlane

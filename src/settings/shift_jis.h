@@ -14,6 +14,7 @@ std::string Utf8ToShiftJis(std::string_view utf8);
 // The text in the system's ANSI code page, with "?" for each character that has no exact
 // counterpart there (never a look-alike); exact tells whether there was none.
 std::string WideToAnsi(std::wstring_view wide, bool& exact);
+std::string WideToUtf8(std::wstring_view wide);
 #endif
 
 }  // namespace quorlane
