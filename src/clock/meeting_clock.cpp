@@ -4,9 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <ctime>
-#include <limits>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorlane {

@@ -55,12 +55,13 @@ NativePath ExecutablePath() {
 #endif
 
 // What precedes the last name, without the separators before it unless they are all a root holds
-// ("C:\", "/").
+// ("/", or a drive's "C:\").
 NativePath ParentDirectory(const NativePath& path) {
   const std::size_t nameStart = path.find_last_of(kSeparators);
   if (nameStart == NativePath::npos) return {};
   const std::size_t directoryEnd = path.find_last_not_of(kSeparators, nameStart);
-  const bool root = directoryEnd == NativePath::npos || path[directoryEnd] == NativeChar{':'};
+  const bool root =
+      directoryEnd == NativePath::npos || (directoryEnd == 1 && path[1] == NativeChar{':'});
   return path.substr(0, root ? nameStart + 1 : directoryEnd + 1);
 }
 
