@@ -70,7 +70,8 @@ struct Charge {
 };
 
 // Products beyond 2^53 must be rounded once, from the exact product: the 1352425513 row comes out
-// one unit different when the factors are multiplied as doubles or as long doubles.
+// one unit different when the factors are multiplied as doubles or as long doubles; the 895130054
+// row (above 2^64) when bits below the top 64 are dropped before the rounding or a carry is lost.
 constexpr Charge kCharges[] = {
     {1800, 1, 1, 0.5, "1"},
     {1800, -1, 1, -0.5, "-1"},
@@ -79,6 +80,7 @@ constexpr Charge kCharges[] = {
     {1, -1, 1440, -0.4, "0"},
     {1352425513, 1147924255, 826711544, 1.283454832136002e+27 / 3600.0,
      "356,515,231,148,889,406,963,712"},
+    {895130054, 967369240, 765770613, 1.8419363039592116e+23, "184,193,630,395,921,160,208,384"},
     {kMin, kMin, kMin, -2.750977865078623e+24, "-2,750,977,865,078,622,830,723,072"},
 };
 

@@ -162,10 +162,20 @@ TEST_F(PrivateProfileTest, LinksAreFollowed) {
   EXPECT_EQ(Read(dir_ / "link"), "1");
 }
 
+// Windows' "A" lookup reaches such a folder through its short (8.3) name.
+TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
+  for (const std::u8string name : {u8"café", u8"회의", u8"😀"}) {
+    SCOPED_TRACE(std::string(name.begin(), name.end()));
+    fs::create_directory(dir_ / name);
+    std::ofstream(dir_ / name / "Quorlane.ini", std::ios::binary) << "[DATA]\nKEY=1";
+    EXPECT_EQ(Read(dir_ / name / "Quorlane.ini"), "1");
+  }
+}
+
 TEST(SettingsFile, LiesBesideTheExecutable) {
   const fs::path path = SettingsFilePath();
   EXPECT_EQ(path.filename(), "Quorlane.ini");
-  EXPECT_TRUE(fs::exists(path.parent_path() / "private_profile_test"));
+  EXPECT_TRUE(fs::exists(path.parent_path() / QUORLANE_TEST_FILE_NAME));
 }
 
 }  // namespace

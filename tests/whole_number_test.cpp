@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <span>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace quorlane {
 namespace {
@@ -18,8 +17,12 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(ToWholeNumber, ReadsNumbersAsTheJapaneseLocaleDoes) {
-  // A vector, not an initializer_list: a list's array would not outlive the pair built from it.
-  const std::pair<std::int32_t, std::vector<std::string_view>> numbers[] = {
+  // An aggregate, not std::pair: only aggregate initialisation keeps the texts' array alive.
+  struct Numbers {
+    std::int32_t value;
+    std::initializer_list<std::string_view> texts;
+  };
+  const Numbers numbers[] = {
       {7, {"\t\r\n\v\f 7 \f\v\n\r\t", "007", "+7"}},
       {-7, {"- 7"}},
       {1000, {"1,000"}},

@@ -3,8 +3,16 @@
 # is missing and exports what every start needs: the Japanese locale, whose ANSI code page (932)
 # Wine takes over, and no Mono or Gecko installer prompts. wine_stop ends the prefix's wineserver.
 
+# wine_env PREFIX: what every Wine start here needs. Wine takes only an absolute prefix; no offer to
+# install Mono or Gecko, no menu entries for the desktop.
+wine_env() {
+  WINEPREFIX=$(realpath -m "$1")
+  export WINEPREFIX WINEDEBUG=-all LC_ALL=ja_JP.UTF-8
+  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+}
+
 wine_start() {
-  export WINEPREFIX=$1 WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+  wine_env "$1"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     DISPLAY='' wineboot -i >/dev/null 2>&1 || { echo "could not make a Wine prefix" >&2; return 1; }

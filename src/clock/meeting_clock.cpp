@@ -1,20 +1,14 @@
 #include "clock/meeting_clock.h"
 
-#include <array>
-#include <charconv>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
-#include <limits>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace quorlane {
 namespace {
-
-// Wide enough for the difference of any two readings and for any product of three 32-bit numbers
-// (at most 2^93), so neither can overflow.
-__extension__ typedef __int128 Int128;
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
@@ -31,32 +25,97 @@ constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std:
 
 constexpr std::int64_t kEpochDays = DaysFromCivil(1899, 12, 30);
 
-Int128 SecondsBetween(DateTime start, DateTime reading) {
-  return Int128{reading.secondsSinceEpoch} - start.secondsSinceEpoch;
+// The distance between two readings, exact for any two: its size always fits in 64 unsigned bits.
+struct Distance {
+  std::uint64_t seconds;
+  bool negative;
+};
+
+Distance SecondsBetween(DateTime start, DateTime reading) {
+  // Unsigned subtraction wraps around modulo 2^64, which leaves the true size.
+  const auto from = static_cast<std::uint64_t>(start.secondsSinceEpoch);
+  const auto to = static_cast<std::uint64_t>(reading.secondsSinceEpoch);
+  if (reading.secondsSinceEpoch >= start.secondsSinceEpoch) return {to - from, false};
+  return {from - to, true};
 }
 
-void WriteTwoDigits(std::string& text, std::size_t at, Int128 value) {
+// The size of a product of three 32-bit numbers (at most 2^93) in two 64-bit halves.
+struct Product {
+  std::uint64_t high, low;
+};
+
+std::uint64_t Magnitude(std::int32_t value) {
+  return static_cast<std::uint64_t>(value < 0 ? -std::int64_t{value} : std::int64_t{value});
+}
+
+Product MultiplyMagnitudes(std::int32_t a, std::int32_t b, std::int32_t c) {
+  const std::uint64_t ab = Magnitude(a) * Magnitude(b);  // at most 2^62
+  const std::uint64_t lowPart = (ab & 0xFFFFFFFF) * Magnitude(c);
+  const std::uint64_t highPart = (ab >> 32) * Magnitude(c);
+  const std::uint64_t low = (highPart << 32) + lowPart;
+  return {(highPart >> 32) + std::uint64_t{low < lowPart}, low};
+}
+
+// One rounding, to nearest with ties to even: the top 64 bits hold every bit the conversion looks
+// at, and any bit set below them is kept as the lowest bit, which lies below the rounding position.
+double ToDouble(Product value) {
+  const int shift = static_cast<int>(std::bit_width(value.high));
+  if (shift == 0) return static_cast<double>(value.low);
+  const std::uint64_t dropped = value.low & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t top =
+      (value.high << (64 - shift)) | (value.low >> shift) | std::uint64_t{dropped != 0};
+  return std::ldexp(static_cast<double>(top), shift);
+}
+
+// Half away from zero. Not std::round: mingw-w64's adds one half first, which turns
+// 0.49999999999999994 into 1. The fraction comes off a double exactly.
+double RoundHalfAwayFromZero(double value) {
+  const double whole = std::trunc(value);
+  return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
+}
+
+void WriteTwoDigits(std::string& text, std::size_t at, std::uint64_t value) {
   text[at] = static_cast<char>('0' + value / 10);
   text[at + 1] = static_cast<char>('0' + value % 10);
 }
 
-// "#,##0" with the Japanese locale's "," separator. to_chars writes every exact digit of the
-// rounded double, also far beyond the 64-bit integer range.
-std::string GroupedWholeNumber(double value) {
-  double rounded = std::round(value);
-  if (rounded == 0) rounded = 0;  // A small negative cost shows "0", not "-0".
-
-  constexpr int kMaxFixedChars = std::numeric_limits<double>::max_exponent10 + 2;
-  std::array<char, kMaxFixedChars> buffer{};
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
-                                     std::chars_format::fixed, 0);
-  std::string_view digits(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-
-  std::string text;
-  if (digits.front() == '-') {
-    text += '-';
-    digits.remove_prefix(1);
+// Every decimal digit of a whole, non-negative double. Not std::to_chars(double), whose tables
+// are most of a statically linked program's size: below 2^63 the value is an integer's; above, it
+// is a 53-bit integer times a power of two, doubled exactly in base 10^9.
+std::string WholeDigits(double magnitude) {
+  if (!std::isfinite(magnitude)) return std::isnan(magnitude) ? "nan" : "inf";
+  if (magnitude < 0x1p63) return std::to_string(static_cast<std::int64_t>(magnitude));
+  constexpr std::uint64_t kBase = 1'000'000'000;
+  int exponent = 0;
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &exponent), 53));
+  std::vector<std::uint64_t> limbs;  // least significant first
+  for (; mantissa > 0; mantissa /= kBase) limbs.push_back(mantissa % kBase);
+  for (int doubling = 53; doubling < exponent; ++doubling) {
+    std::uint64_t carry = 0;
+    for (std::uint64_t& limb : limbs) {
+      limb = limb * 2 + carry;
+      carry = limb / kBase;
+      limb %= kBase;
+    }
+    if (carry > 0) limbs.push_back(carry);
   }
+  std::string digits = std::to_string(limbs.back());
+  for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+    const std::string part = std::to_string(*limb);
+    digits.append(9 - part.size(), '0').append(part);
+  }
+  return digits;
+}
+
+// "#,##0" with the Japanese locale's "," separator, every exact digit of the rounded double, also
+// far beyond the 64-bit integer range.
+std::string GroupedWholeNumber(double value) {
+  const double rounded = RoundHalfAwayFromZero(value);
+  // A small negative cost shows "0", not "-0".
+  const bool negative = std::signbit(rounded) && rounded != 0;
+  const std::string digits = WholeDigits(std::fabs(rounded));
+
+  std::string text = negative ? "-" : "";
   for (std::size_t i = 0; i < digits.size(); ++i) {
     if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
     text += digits[i];
@@ -85,8 +144,8 @@ DateTime Now() {
 }
 
 std::string ElapsedText(DateTime start, DateTime reading) {
-  const Int128 seconds = SecondsBetween(start, reading);
-  const Int128 secondOfDay = (seconds < 0 ? -seconds : seconds) % kSecondsPerDay;
+  const std::uint64_t secondOfDay =
+      SecondsBetween(start, reading).seconds % std::uint64_t{kSecondsPerDay};
   std::string text = "00:00:00";
   WriteTwoDigits(text, 0, secondOfDay / 3600);
   WriteTwoDigits(text, 3, secondOfDay / 60 % 60);
@@ -95,19 +154,21 @@ std::string ElapsedText(DateTime start, DateTime reading) {
 }
 
 std::int32_t ElapsedSeconds(DateTime start, DateTime reading) {
-  const Int128 seconds = SecondsBetween(start, reading);
-  if (seconds < std::numeric_limits<std::int32_t>::min() ||
-      seconds > std::numeric_limits<std::int32_t>::max()) {
+  const auto [seconds, negative] = SecondsBetween(start, reading);
+  // 2^31 seconds fit backwards, one fewer forwards.
+  const std::uint64_t limit = std::uint64_t{1} << 31;
+  if (seconds > limit || (seconds == limit && !negative))
     throw OverflowError("elapsed seconds outside the 32-bit range");
-  }
-  return static_cast<std::int32_t>(seconds);
+  const auto size = static_cast<std::int64_t>(seconds);
+  return static_cast<std::int32_t>(negative ? -size : size);
 }
 
 double MeetingCost(std::int32_t costPerHour, std::int32_t memberCount,
                    std::int32_t elapsedSeconds) {
   // The product is exact; the one conversion rounds it to the nearest double.
-  const Int128 yenSeconds = Int128{costPerHour} * memberCount * elapsedSeconds;
-  return static_cast<double>(yenSeconds) / 3600.0;
+  const double yenSeconds = ToDouble(MultiplyMagnitudes(costPerHour, memberCount, elapsedSeconds));
+  const bool negative = ((costPerHour < 0) != (memberCount < 0)) != (elapsedSeconds < 0);
+  return (negative && yenSeconds != 0 ? -yenSeconds : yenSeconds) / 3600.0;
 }
 
 std::string CostText(double cost) {

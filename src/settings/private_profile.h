@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "failures.h"
+#include "settings/settings_file.h"
 
 namespace quorlane {
 
@@ -14,6 +14,6 @@ namespace quorlane {
 // anything at the path: a missing, unreadable or odd file gives the default.
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue, std::size_t bufferSize,
-                                     const std::filesystem::path& file);
+                                     const NativePath& file);
 
 }  // namespace quorlane

@@ -63,7 +63,7 @@ class FileDescriptor {
 
 // Opens a regular file (after following links) for reading. Anything else would block (a FIFO) or
 // never end (a device), so it counts as absent: -1.
-int OpenRegularFile(const std::filesystem::path& file) {
+int OpenRegularFile(const NativePath& file) {
   struct stat info {};
   if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return -1;
@@ -98,7 +98,7 @@ std::optional<std::size_t> ReadChunk(int descriptor, std::vector<char>& chunk) {
 
 // Streams the file through the scanner, converting it to Shift-JIS first when it starts with a
 // byte order mark. Nothing means the default applies.
-std::optional<std::string> FindValue(ProfileScanner& scanner, const std::filesystem::path& file) {
+std::optional<std::string> FindValue(ProfileScanner& scanner, const NativePath& file) {
   if (!scanner.WantsInput()) {
     return std::nullopt;
   }
@@ -148,7 +148,7 @@ std::optional<std::string> FindValue(ProfileScanner& scanner, const std::filesys
 
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue, std::size_t bufferSize,
-                                     const std::filesystem::path& file) {
+                                     const NativePath& file) {
   if (bufferSize == 0) {
     return {};
   }

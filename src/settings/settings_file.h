@@ -1,11 +1,31 @@
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 namespace quorlane {
 
+// A file name as the platform's own calls take it: UTF-16 on Windows, bytes elsewhere. Not
+// std::filesystem::path, which on Windows brings the whole of std::locale into the program.
+#ifdef _WIN32
+using NativeChar = wchar_t;
+#else
+using NativeChar = char;
+#endif
+using NativePath = std::basic_string<NativeChar>;
+
 // "Quorlane.ini" in the directory of the running executable; empty when the platform does not say
 // where that is.
-std::filesystem::path SettingsFilePath();
+NativePath SettingsFilePath();
+
+enum class FileState { Missing, Unreadable, Readable };
+
+// Whether a regular file (after following links) is there and can be opened for reading. Anything
+// else (a directory, a FIFO, a device, a link loop) is unreadable; nothing that could block is
+// opened.
+FileState ProbeFile(const NativePath& file);
+
+// The path as UTF-8 text, for messages: converted from UTF-16 on Windows, the bytes as they are
+// elsewhere.
+std::string PathText(const NativePath& file);
 
 }  // namespace quorlane

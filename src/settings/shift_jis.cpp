@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <algorithm>
 #else
 #include "settings/transcoder.h"
 #endif
@@ -23,12 +25,16 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
   return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view wide) {
+// Where inexact is given (never for UTF-8, which takes neither), no character is replaced by a
+// look-alike, and *inexact tells whether any had no counterpart in the code page.
+std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* inexact = nullptr) {
+  const DWORD flags = inexact ? WC_NO_BEST_FIT_CHARS : 0;
   const int wideLength = static_cast<int>(wide.size());
   const int length =
-      WideCharToMultiByte(codePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), wideLength, text.data(), length, nullptr, nullptr);
+      WideCharToMultiByte(codePage, flags, wide.data(), wideLength, nullptr, 0, nullptr, inexact);
+  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), wideLength, text.data(), length, nullptr,
+                      inexact);
   return text;
 }
 
@@ -60,5 +66,20 @@ std::string ShiftJisToUtf8(std::string_view shiftJis) {
 std::string Utf8ToShiftJis(std::string_view utf8) {
   return Convert(kUtf8, kShiftJis, utf8);
 }
+
+#ifdef _WIN32
+
+std::string WideToAnsi(std::wstring_view wide, bool& exact) {
+  BOOL inexact = FALSE;
+  std::string ansi = FromWide(CP_ACP, wide, &inexact);
+  exact = !inexact;
+  return ansi;
+}
+
+std::string WideToUtf8(std::wstring_view wide) {
+  return FromWide(kUtf8, wide);
+}
+
+#endif
 
 }  // namespace quorlane

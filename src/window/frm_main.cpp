@@ -1,8 +1,6 @@
 #include "window/frm_main.h"
 
 #include <cstddef>
-#include <fstream>
-#include <system_error>
 #include <utility>
 
 #include "settings/private_profile.h"
@@ -31,15 +29,15 @@ void RunUntilFailure(Body body) {
 }
 
 // The lookup answers "ERROR" alike for a missing file, one it cannot read and a missing key.
-SettingsProblem WhyNotANumber(std::string_view value, const std::filesystem::path& file) {
-  namespace fs = std::filesystem;
+SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
   if (value != kMissingValue) return SettingsProblem::NotANumber;
-  std::error_code error;  // a link loop, for one, has no type
-  const fs::file_type type = fs::status(file, error).type();
-  if (type == fs::file_type::not_found) return SettingsProblem::FileMissing;
-  // Only a regular file is opened here: opening a FIFO would block.
-  if (type != fs::file_type::regular || !std::ifstream(file).is_open()) {
-    return SettingsProblem::FileUnreadable;
+  switch (ProbeFile(file)) {
+    case FileState::Missing:
+      return SettingsProblem::FileMissing;
+    case FileState::Unreadable:
+      return SettingsProblem::FileUnreadable;
+    case FileState::Readable:
+      break;
   }
   return SettingsProblem::KeyMissing;
 }
@@ -100,13 +98,13 @@ void FrmMain::Form_Resize() {
 }
 
 std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
-                                  const std::filesystem::path& fileName) const {
+                                  const NativePath& fileName) const {
   return ShiftJisToUtf8(ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key),
                                                  kMissingValue, kLookupBufferSize, fileName));
 }
 
 std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
-  const std::filesystem::path file = settingsFilePath_();
+  const NativePath file = settingsFilePath_();
   if (file.empty()) {
     // No directory to look in: start-up ends here, as it does without a settings file.
     controls_.form.ShowWarningWhenVisible(

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,7 +26,7 @@ struct FrmMainControls {
 class FrmMain {
  public:
   using Clock = std::function<DateTime()>;
-  using PathSource = std::function<std::filesystem::path()>;
+  using PathSource = std::function<NativePath()>;
 
   explicit FrmMain(FrmMainControls controls, Clock clock = Now,
                    PathSource settingsFilePath = SettingsFilePath);
@@ -39,7 +38,7 @@ class FrmMain {
 
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
-                           const std::filesystem::path& fileName) const;
+                           const NativePath& fileName) const;
   // A setting start-up cannot do without: on failure warns once, then lets the failure end the
   // handler.
   std::int32_t ReadRequiredNumber(std::string_view key);

@@ -12,12 +12,6 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
-// UTF-8 on every platform; path::string() would give the ANSI code page on Windows.
-std::string Utf8Path(const std::filesystem::path& file) {
-  const std::u8string utf8 = file.u8string();
-  return {utf8.begin(), utf8.end()};
-}
-
 std::string Problem(SettingsProblem problem, std::string_view key, std::string_view value) {
   switch (problem) {
     case SettingsProblem::ProgramPathUnknown:
@@ -38,10 +32,10 @@ std::string Problem(SettingsProblem problem, std::string_view key, std::string_v
 
 }  // namespace
 
-std::string SettingsWarning(SettingsProblem problem, std::string_view key,
-                            const std::filesystem::path& file, std::string_view value) {
+std::string SettingsWarning(SettingsProblem problem, std::string_view key, const NativePath& file,
+                            std::string_view value) {
   if (problem == SettingsProblem::ProgramPathUnknown) return Problem(problem, key, value);
-  return Concat({Problem(problem, key, value), "\n", Utf8Path(file)});
+  return Concat({Problem(problem, key, value), "\n", PathText(file)});
 }
 
 }  // namespace quorlane

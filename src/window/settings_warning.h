@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "settings/settings_file.h"
 
 namespace quorlane {
 
@@ -18,7 +19,7 @@ enum class SettingsProblem {
 
 // The warning shown at start-up: what went wrong with which key, then the settings file's full
 // path on a line of its own (when there is one). The value is quoted only where it is the problem.
-std::string SettingsWarning(SettingsProblem problem, std::string_view key,
-                            const std::filesystem::path& file, std::string_view value);
+std::string SettingsWarning(SettingsProblem problem, std::string_view key, const NativePath& file,
+                            std::string_view value);
 
 }  // namespace quorlane
