@@ -1,8 +1,6 @@
 // Our own reader, for systems without the Windows profile API.
 #include "settings/private_profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -60,22 +58,6 @@ class FileDescriptor {
  private:
   int descriptor_;
 };
-
-// Opens a regular file (after following links) for reading. Anything else would block (a FIFO) or
-// never end (a device), so it counts as absent: -1.
-int OpenRegularFile(const NativePath& file) {
-  struct stat info {};
-  if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    return -1;
-  }
-  // O_NONBLOCK in case the path was swapped for a FIFO since the check; fstat rejects it then.
-  const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (descriptor >= 0 && (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))) {
-    close(descriptor);
-    return -1;
-  }
-  return descriptor;
-}
 
 // Fills chunk as far as the file allows; fewer bytes than its size means the file has ended.
 std::optional<std::size_t> ReadChunk(int descriptor, std::vector<char>& chunk) {

@@ -100,13 +100,27 @@ std::string PathText(const NativePath& file) {
 
 #else
 
+// Anything but a regular file would block (a FIFO) or never end (a device), so it is not opened.
+int OpenRegularFile(const NativePath& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return -1;
+  }
+  // O_NONBLOCK in case the path was swapped for a FIFO since the check; fstat rejects it then.
+  const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor >= 0 && (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))) {
+    close(descriptor);
+    return -1;
+  }
+  return descriptor;
+}
+
 FileState ProbeFile(const NativePath& file) {
   struct stat info {};
-  if (stat(file.c_str(), &info) != 0) {
-    return errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
+  if (stat(file.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    return FileState::Missing;
   }
-  if (!S_ISREG(info.st_mode)) return FileState::Unreadable;
-  const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int descriptor = OpenRegularFile(file);
   if (descriptor < 0) return FileState::Unreadable;
   close(descriptor);
   return FileState::Readable;

@@ -24,6 +24,12 @@ enum class FileState { Missing, Unreadable, Readable };
 // opened.
 FileState ProbeFile(const NativePath& file);
 
+#ifndef _WIN32
+// Opens a regular file (after following links) for reading, without blocking; anything else, or
+// a failure, gives -1.
+int OpenRegularFile(const NativePath& file);
+#endif
+
 // The path as UTF-8 text, for messages: converted from UTF-16 on Windows, the bytes as they are
 // elsewhere.
 std::string PathText(const NativePath& file);
