@@ -34,7 +34,7 @@ class Fake final : public FormControl,
   void SetTitle(const std::string& value) override { text = value; }
   WindowState State() const override { return state; }
   void PinTopLeft() override { ++pinCalls; }
-  void ShowWarningWhenVisible(const std::string& message) override { warnings.push_back(message); }
+  void ShowWarning(const std::string& message) override { warnings.push_back(message); }
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
   void SetCaption(const std::string& value) override { text = value; }
@@ -134,6 +134,9 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   const StartUpCase& start = GetParam();
   Load(start.data);
   const std::string path = givenPath.empty() ? "" : "\n" + givenPath.string();
+  EXPECT_EQ(form.warnings, std::vector<std::string>{}) << "shown before the window";
+  window.WindowShown();
+  window.WindowShown();  // a restore shows the window again
   EXPECT_EQ(form.warnings, start.warning.empty() ? std::vector<std::string>{}
                                                  : std::vector{std::string(start.warning) + path});
   EXPECT_EQ(box.text, start.boxText);

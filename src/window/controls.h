@@ -17,8 +17,8 @@ class FormControl {
   // Moves the window to the top-left corner of the screen, keeps its size, and keeps it above
   // normal windows from then on.
   virtual void PinTopLeft() = 0;
-  // A warning dialog owned by the window, shown once the window is on screen.
-  virtual void ShowWarningWhenVisible(const std::string& message) = 0;
+  // A warning dialog owned by the window; asked for only once the window is on screen.
+  virtual void ShowWarning(const std::string& message) = 0;
 };
 
 class TextBoxControl {

@@ -1,6 +1,7 @@
 #include "window/frm_main.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <utility>
 
 #include "settings/private_profile.h"
@@ -97,6 +98,19 @@ void FrmMain::Form_Resize() {
   if (controls_.form.State() == WindowState::Normal) controls_.form.SetTitle(strTitle);
 }
 
+void FrmMain::WindowShown() {
+  shown_ = true;
+  for (const std::string& message : std::exchange(pendingWarnings_, {})) {
+    controls_.form.ShowWarning(message);
+  }
+}
+
+void FrmMain::Warn(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  pendingWarnings_.push_back(message);
+  if (shown_) WindowShown();
+}
+
 std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
                                   const NativePath& fileName) const {
   return ShiftJisToUtf8(ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key),
@@ -107,20 +121,17 @@ std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
   const NativePath file = settingsFilePath_();
   if (file.empty()) {
     // No directory to look in: start-up ends here, as it does without a settings file.
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
+    Warn(SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
     throw ConversionError("no settings file");
   }
   const std::string value = ReadIniValue(key, kSection, file);
   try {
     return ToWholeNumber(value);
   } catch (const ConversionError&) {
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(WhyNotANumber(value, file), key, file, value));
+    Warn(SettingsWarning(WhyNotANumber(value, file), key, file, value));
     throw;
   } catch (const OverflowError&) {
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
+    Warn(SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
     throw;
   }
 }

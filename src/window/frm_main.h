@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock/meeting_clock.h"
 #include "settings/settings_file.h"
@@ -21,6 +22,20 @@ struct FrmMainControls {
   TimerControl& tmrMain;
 };
 
+// The adapters a front end makes for the controls the handlers drive, bound to its window.
+template <class TextBox, class Button, class ReadOut, class Timer>
+struct FrmMainParts {
+  TextBox txtMemnberCount;
+  Button btnStart;
+  ReadOut lblTime;
+  ReadOut lblCost;
+  Timer tmrMain;
+
+  FrmMainControls Bind(FormControl& form) {
+    return {form, txtMemnberCount, btnStart, lblTime, lblCost, tmrMain};
+  }
+};
+
 // The main window's state and its four handlers. The front end creates the controls from the
 // layout data and calls the handlers on the toolkit's events.
 class FrmMain {
@@ -35,6 +50,9 @@ class FrmMain {
   void btnStart_Click();
   void tmrMain_Timer();
   void Form_Resize();
+  // The front end's word that the window is on screen: warnings from start-up come now, owned by
+  // it.
+  void WindowShown();
 
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
@@ -43,6 +61,8 @@ class FrmMain {
   // handler.
   std::int32_t ReadRequiredNumber(std::string_view key);
   bool PinRequested() const;
+  // Written at once for whoever started the program; shown once the window is on screen.
+  void Warn(const std::string& message);
 
   FrmMainControls controls_;
   Clock clock_;
@@ -52,6 +72,9 @@ class FrmMain {
   DateTime dtmStart{};
   std::int32_t lngCostPerHour = 0;
   std::string strTitle;
+
+  bool shown_ = false;
+  std::vector<std::string> pendingWarnings_;
 };
 
 }  // namespace quorlane

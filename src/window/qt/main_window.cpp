@@ -1,28 +1,21 @@
 #include "window/qt/main_window.h"
 
-#include <QDebug>
 #include <QEvent>
-#include <QFont>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
+#include <cstddef>
 #include <limits>
-#include <stdexcept>
 #include <utility>
-#include <vector>
 
-#include "window/qt/accessibility.h"
-#include "window/qt/qt_controls.h"
+#include "window/placement.h"
+#include "window/qt/text.h"
+#include "window/spoken.h"
 
 // Resources of a static library must be registered by hand, from the global namespace.
 static void RegisterIconResource() {
@@ -31,58 +24,14 @@ static void RegisterIconResource() {
 
 namespace quorlane {
 
-struct QtControls {
-  QtTextBox txtMemnberCount;
-  QtButton btnStart;
-  QtLabel lblTime;
-  QtLabel lblCost;
-  QtTimer tmrMain;
-};
-
 namespace {
+
+using layout::ControlId;
 
 // Title bar with system menu, minimise and close; no maximise.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
-// Closest to the Windows face, then IPA's metric-compatible proportional gothic.
-constexpr std::string_view kReadOutFallbackFace = "IPAPGothic";
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// One installed family, chosen once: a family list naming absent fonts makes Qt ask fontconfig
-// for the fallbacks of each absent one, for every font and script, which costs start-up time.
-// (QFontDatabase::hasFamily would ask fontconfig for an alias of each absent family.)
-QString ReadOutFamily() {
-  static const QString family = [] {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& candidate :
-         {ToQString(layout::kReadOutFace), ToQString(kReadOutFallbackFace)}) {
-      if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
-    }
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    return japanese.isEmpty() ? ToQString(layout::kReadOutFace) : japanese.first();
-  }();
-  return family;
-}
-
-QFont ReadOutFont(const layout::Font& face) {
-  QFont font(ReadOutFamily());
-  font.setPointSizeF(face.points);
-  font.setWeight(static_cast<QFont::Weight>(face.weight));
-  font.setItalic(false);
-  font.setUnderline(false);
-  font.setStrikeOut(false);
-  return font;
-}
-
-// Frames and labels never take the focus.
-bool TakesFocus(layout::Kind kind) {
-  return kind == layout::Kind::TextBox || kind == layout::Kind::Button;
-}
 
 // The frame line runs through the middle of the caption, as on Windows, so that controls placed
 // just below the caption sit inside the frame; styles that put the caption above the line would
@@ -92,104 +41,111 @@ QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5e
 QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 0.2em; }
 )";
 
-// A label that fills its background would hide the part of an overlapping control drawn before
-// it; beneath that control, it hides nothing, as when neither fills its background.
-void PutFilledBeneathOverlapped(QWidget& frame) {
-  for (QWidget* filled : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!filled->autoFillBackground()) continue;
-    for (QWidget* other : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (!other->autoFillBackground() && other->geometry().intersects(filled->geometry())) {
-        filled->stackUnder(other);
-      }
-    }
-  }
+QString TextOf(ControlId id) {
+  return ToQString(layout::ControlAt(id).text);
 }
 
-Qt::Alignment LabelAlignment(layout::Align align) {
-  // A Windows static label draws its text from the top of its box.
-  return Qt::AlignTop | (align == layout::Align::Right ? Qt::AlignRight : Qt::AlignLeft);
+QGroupBox* NewFrame(ControlId id, QWidget& parent) {
+  auto* frame = new QGroupBox(TextOf(id), &parent);
+  frame->setStyleSheet(QString::fromLatin1(kFrameStyle));
+  return frame;
 }
 
-QLabel* CreateLabel(const layout::Control& control, QWidget& parent) {
-  auto* label = new QLabel(ToQString(control.text), &parent);
+QLabel* NewCaption(ControlId id, QWidget& parent) {
+  auto* label = new QLabel(TextOf(id), &parent);
   label->setTextFormat(Qt::PlainText);
-  label->setAlignment(LabelAlignment(control.align));
-  if (control.font) {
-    label->setFont(ReadOutFont(*control.font));
-    // A read-out changes every second: filling its own background keeps the frame beneath it
-    // from being drawn again each time (see PutFilledBeneathOverlapped).
-    label->setAutoFillBackground(true);
-  }
-  if (control.color) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     QColor(control.color->red, control.color->green, control.color->blue));
-    label->setPalette(palette);
-  }
+  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);  // drawn from the top, as a Windows static is
   return label;
-}
-
-QLineEdit* CreateTextBox(const layout::Control& control, QWidget& parent) {
-  auto* box = new QLineEdit(ToQString(control.text), &parent);
-  box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  box->setMaxLength(std::numeric_limits<int>::max());
-  return box;
-}
-
-QPushButton* CreateButton(const layout::Control& control, QWidget& parent) {
-  auto* button = new QPushButton(ToQString(control.text), &parent);
-  // Enter presses the focused button, as on Windows; outside a dialog this makes no default button.
-  button->setAutoDefault(true);
-  return button;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePath)
-    : QWidget(nullptr, kWindowFlags), tmrMain_(new QTimer(this)) {
+    : QWidget(nullptr, kWindowFlags), dpi_(qRound(screen()->logicalDotsPerInch())) {
   RegisterIconResource();
+  InstallReadOutAccessibility();
   setWindowTitle(ToQString(layout::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/quorlane.ico")));
   // Fixed: the border does not resize and window managers offer no maximise.
-  setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
-  for (const layout::Control& control : layout::kControls) {
-    if (control.parent.empty()) {
-      CreateControl(control, *this);
-    }
-  }
+  const layout::Size client = layout::ClientPixels(dpi_);
+  setFixedSize(client.width, client.height);
+  Place(ControlId::Frame1, CreateSettingsFrame());
+  Place(ControlId::Frame2, CreateStatusFrame());
   SetTabOrder();
+  tmrMain_ = new QTimer(this);
   tmrMain_->setObjectName(QStringLiteral("tmrMain"));
   tmrMain_->setTimerType(Qt::PreciseTimer);
 
-  auto& btnStart = Named<QPushButton>(QStringLiteral("btnStart"));
-  controls_ = std::make_unique<QtControls>(
-      QtControls{QtTextBox(Named<QLineEdit>(QStringLiteral("txtMemnberCount"))), QtButton(btnStart),
-                 QtLabel(Named<QLabel>(QStringLiteral("lblTime"))),
-                 QtLabel(Named<QLabel>(QStringLiteral("lblCost"))), QtTimer(*tmrMain_)});
-  frmMain_ = std::make_unique<FrmMain>(
-      FrmMainControls{*this, controls_->txtMemnberCount, controls_->btnStart, controls_->lblTime,
-                      controls_->lblCost, controls_->tmrMain},
-      std::move(clock), std::move(settingsFilePath));
-
-  connect(&btnStart, &QPushButton::clicked, this, [this] { frmMain_->btnStart_Click(); });
-  connect(tmrMain_, &QTimer::timeout, this, [this] { frmMain_->tmrMain_Timer(); });
+  parts_ = std::make_unique<Parts>(Parts{QtTextBox(*txtMemnberCount_), QtButton(*btnStart_),
+                                         *lblTime_, *lblCost_, QtTimer(*tmrMain_)});
+  frmMain_ =
+      std::make_unique<FrmMain>(parts_->Bind(*this), std::move(clock), std::move(settingsFilePath));
+  connect(btnStart_, &QPushButton::clicked, this, [this] { frmMain_->btnStart_Click(); });
+  connect(tmrMain_, &QTimer::timeout, this, &MainWindow::Tick);
   frmMain_->Form_Load();
-  MakeAccessible(*this, *tmrMain_);
 }
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::ObjectName(const layout::Control& control) {
-  const QString name = ToQString(control.name);
-  return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
+QGroupBox* MainWindow::CreateSettingsFrame() {
+  QGroupBox* frame = NewFrame(ControlId::Frame1, *this);
+  Place(ControlId::Label2_0, NewCaption(ControlId::Label2_0, *frame));
+  txtMemnberCount_ =
+      Place(ControlId::txtMemnberCount, new QLineEdit(TextOf(ControlId::txtMemnberCount), frame));
+  txtMemnberCount_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  txtMemnberCount_->setMaxLength(std::numeric_limits<int>::max());
+  Place(ControlId::Label2_1, NewCaption(ControlId::Label2_1, *frame));
+  btnStart_ = Place(ControlId::btnStart, new QPushButton(TextOf(ControlId::btnStart), frame));
+  // Enter presses the focused button, as on Windows; outside a dialog this makes no default button.
+  btnStart_->setAutoDefault(true);
+  return frame;
+}
+
+QGroupBox* MainWindow::CreateStatusFrame() {
+  QGroupBox* frame = NewFrame(ControlId::Frame2, *this);
+  Place(ControlId::Label2_2, NewCaption(ControlId::Label2_2, *frame));
+  lblTime_ = Place(ControlId::lblTime, new ReadOutLabel(ControlId::lblTime, *frame));
+  Place(ControlId::Label2_3, NewCaption(ControlId::Label2_3, *frame));
+  lblCost_ = Place(ControlId::lblCost, new ReadOutLabel(ControlId::lblCost, *frame));
+  // The read-outs fill their background: beneath the captions their boxes reach into, they hide
+  // nothing of them.
+  for (ReadOutLabel* readOut : {lblTime_, lblCost_}) readOut->lower();
+  return frame;
+}
+
+// Names the widget as the system does, puts it where the table says and gives it its spoken name.
+template <class Widget>
+Widget* MainWindow::Place(ControlId id, Widget* widget) {
+  const layout::Control& control = layout::ControlAt(id);
+  widgets_[static_cast<std::size_t>(id)] = widget;
+  widget->setObjectName(ToQString(control.objectName));
+  const layout::Rect box = layout::PixelBox(id, dpi_, layout::Origin::Parent);
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+  if (!layout::TakesFocus(control.kind)) widget->setFocusPolicy(Qt::NoFocus);
+  widget->setAccessibleName(ToQString(layout::SpokenName(id)));
+  return widget;
+}
+
+void MainWindow::SetTabOrder() {
+  const auto widget = [this](ControlId id) { return widgets_[static_cast<std::size_t>(id)]; };
+  QWidget* previous = nullptr;
+  for (const ControlId id : layout::kFocusOrder) {
+    if (previous != nullptr) setTabOrder(previous, widget(id));
+    previous = widget(id);
+  }
+  widget(layout::kFocusOrder.front())->setFocus();
+}
+
+// The handler writes both read-outs; then screen readers hear what changed, once each.
+void MainWindow::Tick() {
+  frmMain_->tmrMain_Timer();
+  for (ReadOutLabel* readOut : {lblTime_, lblCost_}) readOut->AnnounceChange();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Minimising and restoring change the state without resizing the window.
-  if (event->type() == QEvent::WindowStateChange) {
-    frmMain_->Form_Resize();
-  }
+  if (event->type() == QEvent::WindowStateChange) frmMain_->Form_Resize();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -197,9 +153,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   frmMain_->Form_Resize();
 }
 
+// A warning then comes once the window has been drawn, as its own window above it.
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  QueueWarnings();
+  QTimer::singleShot(0, this, [this] { frmMain_->WindowShown(); });
 }
 
 std::string MainWindow::Title() const {
@@ -211,9 +168,7 @@ void MainWindow::SetTitle(const std::string& title) {
 }
 
 WindowState MainWindow::State() const {
-  if (isMinimized()) {
-    return WindowState::Minimised;
-  }
+  if (isMinimized()) return WindowState::Minimised;
   return isMaximized() ? WindowState::Maximised : WindowState::Normal;
 }
 
@@ -222,102 +177,14 @@ void MainWindow::PinTopLeft() {
   const bool shown = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint);
   move(0, 0);
-  if (shown) {
-    show();
-  }
+  if (shown) show();
 }
 
-void MainWindow::ShowWarningWhenVisible(const std::string& message) {
-  qWarning().noquote() << QString::fromStdString(message);  // also for whoever started us
-  pendingWarnings_.append(QString::fromStdString(message));
-  if (isVisible()) {
-    QueueWarnings();
-  }
-}
-
-void MainWindow::CreateControl(const layout::Control& control, QWidget& parent) {
-  QWidget* widget = nullptr;
-  switch (control.kind) {
-    case layout::Kind::Frame:
-      widget = CreateFrame(control, parent);
-      break;
-    case layout::Kind::Label:
-      widget = CreateLabel(control, parent);
-      break;
-    case layout::Kind::TextBox:
-      widget = CreateTextBox(control, parent);
-      break;
-    case layout::Kind::Button:
-      widget = CreateButton(control, parent);
-      break;
-  }
-  widget->setObjectName(ObjectName(control));
-  Place(*widget, control.box);
-  if (!TakesFocus(control.kind)) {
-    widget->setFocusPolicy(Qt::NoFocus);
-  }
-}
-
-QGroupBox* MainWindow::CreateFrame(const layout::Control& frame, QWidget& parent) {
-  auto* group = new QGroupBox(ToQString(frame.text), &parent);
-  group->setStyleSheet(QString::fromLatin1(kFrameStyle));
-  for (const layout::Control& control : layout::kControls) {
-    if (control.parent == frame.name) {
-      CreateControl(control, *group);
-    }
-  }
-  PutFilledBeneathOverlapped(*group);
-  return group;
-}
-
-int MainWindow::TwipsToPixels(int twips) const {
-  const double dpi = screen()->logicalDotsPerInch();
-  return static_cast<int>(std::lround(twips * dpi / layout::kTwipsPerInch));
-}
-
-void MainWindow::Place(QWidget& widget, const layout::Rect& box) const {
-  widget.setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
-                     TwipsToPixels(box.height));
-}
-
-void MainWindow::SetTabOrder() {
-  std::vector<std::pair<int, QWidget*>> focusable;
-  for (const layout::Control& control : layout::kControls) {
-    if (TakesFocus(control.kind)) {
-      focusable.emplace_back(control.tabIndex, &Named<QWidget>(ObjectName(control)));
-    }
-  }
-  std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    setTabOrder(focusable[i - 1].second, focusable[i].second);
-  }
-  if (!focusable.empty()) {
-    focusable.front().second->setFocus();
-  }
-}
-
-template <class Widget>
-Widget& MainWindow::Named(const QString& name) const {
-  auto* widget = findChild<Widget*>(name);
-  if (widget == nullptr) {
-    throw std::logic_error("no widget named " + name.toStdString());
-  }
-  return *widget;
-}
-
-void MainWindow::QueueWarnings() {
-  if (!pendingWarnings_.isEmpty()) {
-    QTimer::singleShot(0, this, &MainWindow::ShowPendingWarnings);
-  }
-}
-
-void MainWindow::ShowPendingWarnings() {
-  for (const QString& message : std::exchange(pendingWarnings_, {})) {
-    auto* box = new QMessageBox(QMessageBox::Warning, ToQString(layout::kTitle), message,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-  }
+void MainWindow::ShowWarning(const std::string& message) {
+  auto* box = new QMessageBox(QMessageBox::Warning, ToQString(layout::kTitle),
+                              QString::fromStdString(message), QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 }  // namespace quorlane

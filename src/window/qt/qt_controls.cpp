@@ -1,35 +1,14 @@
 #include "window/qt/qt_controls.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
 
-#include "window/layout.h"
-#include "window/read_out_fit.h"
+#include "window/qt/text.h"
+#include "window/spoken.h"
 
 namespace quorlane {
-
-namespace {
-
-void FitFontToBox(QLabel& label, double designPoints) {
-  QFont font = label.font();
-  const QString text = label.text();
-  const double points =
-      FittingPointSize(designPoints, label.contentsRect().width(), [&](double size) {
-        font.setPointSizeF(size);
-        return QFontMetrics(font).horizontalAdvance(text);
-      });
-  font.setPointSizeF(points);
-  if (font != label.font()) {
-    label.setFont(font);
-  }
-}
-
-}  // namespace
 
 std::string QtTextBox::Text() const {
   return box_.text().toStdString();
@@ -49,15 +28,8 @@ void QtTextBox::SetEnabled(bool enabled) {
 
 void QtButton::SetCaption(const std::string& caption) {
   // Qt reports the new text at once: the name must already match it.
-  button_.setAccessibleName(QString::fromStdString(std::string(layout::SpokenText(caption))));
+  button_.setAccessibleName(ToQString(layout::SpokenText(caption)));
   button_.setText(QString::fromStdString(caption));
-}
-
-QtLabel::QtLabel(QLabel& label) : label_(label), designPoints_(label.font().pointSizeF()) {}
-
-void QtLabel::SetCaption(const std::string& caption) {
-  label_.setText(QString::fromStdString(caption));
-  FitFontToBox(label_, designPoints_);
 }
 
 void QtTimer::SetInterval(int milliseconds) {

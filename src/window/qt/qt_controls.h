@@ -4,7 +4,6 @@
 
 #include "window/controls.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -31,18 +30,6 @@ class QtButton final : public ButtonControl {
 
  private:
   QPushButton& button_;
-};
-
-// A read-out: shows its whole text, in a smaller font while the text is wider than its box and in
-// the font it was laid out with whenever the text fits.
-class QtLabel final : public LabelControl {
- public:
-  explicit QtLabel(QLabel& label);
-  void SetCaption(const std::string& caption) override;
-
- private:
-  QLabel& label_;
-  double designPoints_;
 };
 
 class QtTimer final : public TimerControl {

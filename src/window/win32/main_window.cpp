@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "window/placement.h"
 #include "window/win32/read_out.h"
 #include "window/win32/text.h"
 #include "window/win32/win32_controls.h"
@@ -37,24 +38,16 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 // Lets IsDialogMessageW walk the controls for Tab and the access keys.
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-std::size_t IndexOf(std::string_view name) {
-  std::size_t index = 0;
-  while (index < layout::kControls.size() && layout::kControls[index].name != name) ++index;
-  return index;
+std::size_t IndexOf(layout::ControlId id) {
+  return static_cast<std::size_t>(id);
 }
 
 // In the client area: a frame's children are laid out from the frame's corner, but are children
 // of the window itself, since a group box passes neither WM_COMMAND nor WM_CTLCOLOR* on.
 RECT PixelBox(const layout::Control& control, UINT dpi) {
-  layout::Rect box = control.box;
-  if (!control.parent.empty()) {
-    const layout::Rect& frame = layout::kControls[IndexOf(control.parent)].box;
-    box.left += frame.left;
-    box.top += frame.top;
-  }
-  const int left = TwipsToPixels(box.left, dpi);
-  const int top = TwipsToPixels(box.top, dpi);
-  return {left, top, left + TwipsToPixels(box.width, dpi), top + TwipsToPixels(box.height, dpi)};
+  const layout::Rect box =
+      layout::PixelBox(control.id, static_cast<int>(dpi), layout::Origin::Client);
+  return {box.left, box.top, box.left + box.width, box.top + box.height};
 }
 
 struct NativeKind {
@@ -102,14 +95,15 @@ MainWindow::MainWindow(HINSTANCE instance) {
   CreateWindowExW(kExStyle, kClassName, Widen(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   const UINT dpi = WindowDpi(window_);
-  const auto readOut = [&](std::string_view name) {
+  const auto readOut = [&](layout::ControlId name) {
     const std::size_t index = IndexOf(name);
     const RECT box = PixelBox(layout::kControls[index], dpi);
     return ReadOut(handles_[index], *layout::kControls[index].font, box.right - box.left, dpi);
   };
-  controls_ = std::make_unique<Win32Controls>(TextBox(Handle("txtMemnberCount")),
-                                              Button(Handle("btnStart")), readOut("lblTime"),
-                                              readOut("lblCost"), Timer(window_, kTimerId));
+  controls_ = std::make_unique<Win32Controls>(
+      TextBox(Handle(layout::ControlId::txtMemnberCount)),
+      Button(Handle(layout::ControlId::btnStart)), readOut(layout::ControlId::lblTime),
+      readOut(layout::ControlId::lblCost), Timer(window_, kTimerId));
   frmMain_ = std::make_unique<FrmMain>(FrmMainControls{*this, controls_->txtMemnberCount,
                                                        controls_->btnStart, controls_->lblTime,
                                                        controls_->lblCost, controls_->tmrMain});
@@ -213,7 +207,8 @@ void MainWindow::OnActivate(bool active, bool minimised) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-  if (code == BN_CLICKED && id == kFirstControlId + static_cast<int>(IndexOf("btnStart"))) {
+  if (code == BN_CLICKED &&
+      id == kFirstControlId + static_cast<int>(IndexOf(layout::ControlId::btnStart))) {
     frmMain_->btnStart_Click();
   }
 }
@@ -237,7 +232,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void MainWindow::OnShowWindow(bool shown) {
-  if (shown) QueueWarnings();
+  if (shown) frmMain_->WindowShown();
 }
 
 void MainWindow::OnShowWarnings() {
@@ -273,9 +268,9 @@ void MainWindow::PinTopLeft() {
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
 }
 
-void MainWindow::ShowWarningWhenVisible(const std::string& message) {
+void MainWindow::ShowWarning(const std::string& message) {
   pendingWarnings_.push_back(Widen(message));
-  if (IsWindowVisible(window_)) QueueWarnings();
+  QueueWarnings();
 }
 
 // In table order, so each label comes before the box it names and the tab order follows.
@@ -290,7 +285,7 @@ void MainWindow::CreateControls() {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
         instance, nullptr);
   }
-  Edit_LimitText(Handle("txtMemnberCount"), 0);  // as much as the box can hold
+  Edit_LimitText(Handle(layout::ControlId::txtMemnberCount), 0);  // as much as the box can hold
 }
 
 void MainWindow::ApplyLayout(UINT dpi, const POINT* topLeft) {
@@ -311,15 +306,15 @@ void MainWindow::ApplyLayout(UINT dpi, const POINT* topLeft) {
   }
   messageFont_ = std::move(font);
   if (controls_) {
-    for (auto [readOut, name] :
-         {std::pair{&controls_->lblTime, "lblTime"}, std::pair{&controls_->lblCost, "lblCost"}}) {
+    for (auto [readOut, name] : {std::pair{&controls_->lblTime, layout::ControlId::lblTime},
+                                 std::pair{&controls_->lblCost, layout::ControlId::lblCost}}) {
       const RECT box = PixelBox(layout::kControls[IndexOf(name)], dpi);
       readOut->Rescale(box.right - box.left, dpi);
     }
   }
 }
 
-HWND MainWindow::Handle(std::string_view name) const {
+HWND MainWindow::Handle(layout::ControlId name) const {
   return handles_[IndexOf(name)];
 }
 

@@ -49,12 +49,12 @@ class MainWindow final : private FormControl {
   void SetTitle(const std::string& title) override;
   WindowState State() const override;
   void PinTopLeft() override;
-  void ShowWarningWhenVisible(const std::string& message) override;
+  void ShowWarning(const std::string& message) override;
 
   void CreateControls();
   // Places the window and every control, and sets their fonts, for dpi.
   void ApplyLayout(UINT dpi, const POINT* topLeft);
-  HWND Handle(std::string_view name) const;
+  HWND Handle(layout::ControlId name) const;
   void QueueWarnings();
 
   HWND window_ = nullptr;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+#include "window/controls.h"
+#include "window/layout.h"
+
+namespace quorlane {
+
+// A read-out: right-aligned, coloured, in the read-out face. It shows its whole text, in a smaller
+// font while the text is wider than its box and in its design font whenever the text fits. Screen
+// readers hear its name, and its figure as the value.
+class ReadOutLabel final : public QLabel, public LabelControl {
+  Q_OBJECT
+
+ public:
+  ReadOutLabel(layout::ControlId id, QWidget& parent);
+  void SetCaption(const std::string& caption) override;
+  // Tells assistive technology of a figure that changed since the last notice, and of nothing else.
+  void AnnounceChange();
+
+ private:
+  void FitFontToBox();
+
+  double designPoints_;
+  QString announced_;
+};
+
+// Makes screen readers see every ReadOutLabel as a read-out; call before the first one is made.
+void InstallReadOutAccessibility();
+
+}  // namespace quorlane
