@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "window/placement.h"
+#include "window/read_out_fit.h"
+
+namespace quorlane::layout {
+namespace {
+
+bool Inside(const Rect& inner, const Rect& outer) {
+  return inner.left >= 0 && inner.top >= 0 && inner.left + inner.width <= outer.width &&
+         inner.top + inner.height <= outer.height;
+}
+
+// Twips that are not whole pixels: half a pixel and more rounds up, the same for every front end.
+TEST(PixelBox, RoundsHalfAPixelUpFromTheFrameOrTheClient) {
+  const struct {
+    ControlId id;
+    int dpi;
+    Origin origin;
+    Rect expected;
+  } rows[] = {
+      {ControlId::txtMemnberCount, 120, Origin::Parent, {88, 20, 39, 25}},  // 87.5, 38.75
+      {ControlId::lblCost, 144, Origin::Parent, {96, 45, 221, 41}},         // 220.5, 40.5
+      {ControlId::lblCost, 144, Origin::Client, {105, 129, 221, 41}},       // 129 = (840+450)/10
+      {ControlId::Label2_0, 120, Origin::Client, {23, 30, 81, 21}},         // 81.25, 21.25
+  };
+  for (const auto& [id, dpi, origin, expected] : rows) {
+    SCOPED_TRACE(static_cast<int>(id));
+    const Rect box = PixelBox(id, dpi, origin);
+    EXPECT_EQ(std::vector({box.left, box.top, box.width, box.height}),
+              std::vector({expected.left, expected.top, expected.width, expected.height}));
+  }
+}
+
+TEST(PixelBox, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheClientAtAnyDpi) {
+  for (const int dpi : {96, 120, 144, 168, 192, 288}) {
+    SCOPED_TRACE(dpi);
+    const Size client = ClientPixels(dpi);
+    for (const Control& control : kControls) {
+      SCOPED_TRACE(control.objectName);
+      const Rect outer = control.parent ? PixelBox(*control.parent, dpi, Origin::Parent)
+                                        : Rect{0, 0, client.width, client.height};
+      EXPECT_TRUE(Inside(PixelBox(control.id, dpi, Origin::Parent), outer));
+    }
+  }
+}
+
+TEST(FocusOrder, FollowsTheTabColumnOverTheFocusableControlsOnly) {
+  std::vector<const Control*> focusable;
+  for (const Control& control : kControls) {
+    if (control.kind == Kind::TextBox || control.kind == Kind::Button)
+      focusable.push_back(&control);
+  }
+  ASSERT_EQ(focusable.size(), kFocusOrder.size());
+  for (std::size_t i = 0; i < kFocusOrder.size(); ++i) {
+    EXPECT_TRUE(std::ranges::find(focusable, &ControlAt(kFocusOrder[i])) != focusable.end());
+    if (i > 0) {
+      EXPECT_LT(ControlAt(kFocusOrder[i - 1]).tabIndex, ControlAt(kFocusOrder[i]).tabIndex);
+    }
+  }
+  EXPECT_EQ(kFocusOrder.front(), ControlId::txtMemnberCount);
+}
+
+// A text width that grows with the point size, as a font's does: perPoint pixels a point, plus a
+// fixed part that does not scale (the gap the kerning leaves).
+TEST(FittingPointSize, KeepsTheDesignSizeWhileTheTextFitsElseTheLargestQuarterPointThatDoes) {
+  const struct {
+    const char* name;
+    double design;
+    int box;
+    double perPoint;
+    int fixed;
+    double expected;
+  } rows[] = {
+      {"narrower", 21.75, 147, 5.0, 0, 21.75},
+      {"exactly as wide as the box", 21.75, 147, 147 / 21.75, 0, 21.75},
+      {"one pixel too wide", 21.75, 146, 147 / 21.75, 0, 21.5},
+      {"far too wide", 21.75, 147, 20.0, 0, 7.25},
+      {"with a part that does not scale", 21.75, 147, 10.0, 20, 12.5},
+      {"no room at all", 12.0, 0, 10.0, 0, 1.0},
+  };
+  for (const auto& [name, design, box, perPoint, fixed, expected] : rows) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(FittingPointSize(design, box,
+                               [&](double points) {
+                                 return static_cast<int>(std::lround(points * perPoint)) + fixed;
+                               }),
+              expected);
+  }
+}
+
+}  // namespace
+}  // namespace quorlane::layout
