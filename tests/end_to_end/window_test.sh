@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Usage: window_test.sh PROGRAM [SETTINGS]
 # The built program as a user meets it: on a virtual display with a window manager, beside a
-# settings file of its own; Alt+S starts a meeting, the title carries the cost while minimised
-# and comes back on restore, Alt+S stops it; WINDOW_TOP_POS=1 pins the window to the corner, above
-# others; without a settings file a warning owned by the window comes once it is on screen; hostile
-# settings files neither hold up the Qt window nor go unreported.
+# settings file of its own. One behaviour table for both programs: Alt+S, Space and Enter on the
+# focused button start and stop a meeting, Tab walks the box and the button, the title carries the
+# cost while minimised and comes back on restore; WINDOW_TOP_POS=1 pins the window to the corner,
+# above others; without a settings file a warning owned by the window comes once it is on screen,
+# and on standard error; hostile settings files neither hold up the Qt window nor go unreported.
 # Quorlane.exe runs under Wine, in the prefix $WINEPREFIX. With SETTINGS the program runs where it
 # lies, and that is the file it must read (an unpacked package's /etc file, reached through a
 # link); otherwise a copy runs beside a file of its own.
@@ -70,7 +71,6 @@ wait_title() {
   done
   echo "$title"
 }
-yen() { wait_title '^\\[0-9,]+$' | tr -d '\\,'; }  # of the minimised title
 corner() { vd_frame "$window" | awk '{print $1, $2}'; }
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo no; }
 # warning_owner: the window that owns the program's other window, once there is one (up to 5 s).
@@ -84,8 +84,30 @@ warning_owner() {
   printf '%d' "$(xprop -id "${warning:-0}" WM_TRANSIENT_FOR 2>/dev/null | awk '/window id/ {print $NF}')"
 }
 
-# A meeting: 3,600 yen an hour, 7 attendees, so the title's yen count is seven times the seconds
-# (the attendee box's design-time 5 would make it a multiple of 5).
+# state EXPECTED: minimises the window and reads its title: "running:N" when it shows a cost in
+# yen that is a multiple of N (3,600 yen an hour: N yen a second for N attendees) and rises with the
+# next tick, "stopped" when it stays the program's title for more than a tick; then restores the
+# window and gives it back the focus.
+state() {
+  local title later
+  xdotool windowminimize --sync "$window"
+  title=$(wait_title '^\\[0-9,]+$' | tr -d '\\,')
+  if [[ $title == Quorlane ]]; then
+    echo stopped
+  elif [[ $1 == running:* && $title =~ ^[0-9]+$ ]] && ((title > 0 && title % ${1#running:} == 0)); then
+    sleep 1.2
+    later=$(vd_title "$window" | tr -d '\\,')
+    [[ $later =~ ^[0-9]+$ ]] && ((later > title)) && echo "$1" || echo "title $title, then $later"
+  else
+    echo "title $title"
+  fi
+  wmctrl -ia "$window"
+  [ "$(wait_title '^Quorlane$')" = Quorlane ] || echo "title after restore: $(vd_title "$window")"
+  vd_activate "$window"
+}
+
+# A meeting driven from the keyboard alone, the first focus in the attendee box (7 from the
+# settings). Each row: keys pressed in turn, then the meeting's state.
 launch 3600 7 0
 check "title at start-up" "Quorlane" "$(vd_title "$window")"
 check "client area at 96 dpi" "227 130" "$(xwininfo -id "$window" \
@@ -95,25 +117,18 @@ check "unpinned window is not above others" no "$(above)"
 [ ${#run[@]} -eq 0 ] && check "unpinned window is not in the corner" yes \
   "$([ "$(corner)" != "0 0" ] && echo yes || corner)"
 vd_activate "$window"
-xdotool key --clearmodifiers alt+s
-sleep 1.5
-xdotool windowminimize --sync "$window"
-first=$(yen)
-check "minimised title is the cost of 7 for a few seconds" yes \
-  "$([[ "$first" =~ ^[0-9]+$ ]] && ((first >= 7 && first <= 70 && first % 7 == 0)) && echo yes \
-    || echo "$first")"
-sleep 2
-later=$(yen)
-check "the cost keeps rising while minimised" yes "$([ "${later:-0}" -gt "${first:-0}" ] && echo yes || echo "$later")"
-wmctrl -ia "$window"
-check "title after restore" "Quorlane" "$(wait_title '^Quorlane$')"
+while IFS='|' read -r keys expected name; do
+  xdotool key --clearmodifiers $keys
+  sleep 0.5  # the click lands a moment after the key; minimising first would swallow it
+  check "$name" "$expected" "$(state "$expected")"
+done <<'ROWS'
+alt+s|running:7|Alt+S starts a meeting; its cost shows in the minimised title
+alt+s|stopped|Alt+S under the stop caption stops it
+space|running:7|Space presses the button, which has the focus once the box is greyed out
+Return|stopped|Enter presses the focused button
+Tab 3 Tab Return|running:3|Tab reaches the box, typing replaces its text, Tab reaches the button
+ROWS
 check "no warning window beside the main one" 1 "$(xdotool search --onlyvisible --pid "$program" | wc -l)"
-vd_activate "$window"
-xdotool key --clearmodifiers alt+s
-sleep 0.5  # the click lands a moment after the key; minimising first would swallow it
-xdotool windowminimize --sync "$window"
-sleep 1.5
-check "Alt+S under the stop caption stops the meeting" "Quorlane" "$(vd_title "$window")"
 
 launch 3600 2 1
 check "pinned window is above others" above "$(above)"
@@ -128,12 +143,14 @@ check "a warning owned by the window" "$window" "$(warning_owner)"
 check "the window is on screen under the warning" IsViewable \
   "$(xwininfo -id "$window" | awk '/Map State/ {print $3}')"
 check "title without a settings file" "Quorlane" "$(vd_title "$window")"
+check "the warning on standard error too" yes \
+  "$([[ "$(cat "$work/log")" == *"設定ファイルが見つからないため"*$'\n'*Quorlane.ini* ]] && echo yes || cat "$work/log")"
 
-# Hostile settings files: the window opens within a second (or, on a machine too busy for that,
-# within three plain starts measured just above); a warning owned by the window names the problem
-# (the Qt program also writes it to standard error, where this test reads it).
+# Hostile settings files: the window opens within a second more than the plain start just measured
+# (or three of them), so that a busy machine slows both alike; a warning owned by the window names
+# the problem (read here from standard error).
 [ ${#run[@]} -eq 0 ] && [ -z "$settings" ] || { check_summary; exit; }
-limit_ms=$((started_ms * 3 > 1000 ? started_ms * 3 : 1000))
+limit_ms=$((started_ms * 3 > started_ms + 1000 ? started_ms * 3 : started_ms + 1000))
 hostile() {  # hostile NAME PROBLEM: the caller has put something hostile at Quorlane.ini
   start
   echo "$1: window after $started_ms ms (limit $limit_ms ms)"
