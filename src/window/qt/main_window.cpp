@@ -4,18 +4,14 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <cstddef>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 #include "window/placement.h"
-#include "window/qt/text.h"
-#include "window/spoken.h"
 
 // Resources of a static library must be registered by hand, from the global namespace.
 static void RegisterIconResource() {
@@ -41,36 +37,18 @@ QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5e
 QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 0.2em; }
 )";
 
-QString TextOf(ControlId id) {
-  return ToQString(layout::ControlAt(id).text);
-}
-
-QGroupBox* NewFrame(ControlId id, QWidget& parent) {
-  auto* frame = new QGroupBox(TextOf(id), &parent);
-  frame->setStyleSheet(QString::fromLatin1(kFrameStyle));
-  return frame;
-}
-
-QLabel* NewCaption(ControlId id, QWidget& parent) {
-  auto* label = new QLabel(TextOf(id), &parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);  // drawn from the top, as a Windows static is
-  return label;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePath)
     : QWidget(nullptr, kWindowFlags), dpi_(qRound(screen()->logicalDotsPerInch())) {
   RegisterIconResource();
-  InstallReadOutAccessibility();
   setWindowTitle(ToQString(layout::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/quorlane.ico")));
   // Fixed: the border does not resize and window managers offer no maximise.
   const layout::Size client = layout::ClientPixels(dpi_);
   setFixedSize(client.width, client.height);
-  Place(ControlId::Frame1, CreateSettingsFrame());
-  Place(ControlId::Frame2, CreateStatusFrame());
+  CreateSettingsFrame();
+  CreateStatusFrame();
   SetTabOrder();
   tmrMain_ = new QTimer(this);
   tmrMain_->setObjectName(QStringLiteral("tmrMain"));
@@ -87,36 +65,43 @@ MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePat
 
 MainWindow::~MainWindow() = default;
 
-QGroupBox* MainWindow::CreateSettingsFrame() {
-  QGroupBox* frame = NewFrame(ControlId::Frame1, *this);
-  Place(ControlId::Label2_0, NewCaption(ControlId::Label2_0, *frame));
-  txtMemnberCount_ =
-      Place(ControlId::txtMemnberCount, new QLineEdit(TextOf(ControlId::txtMemnberCount), frame));
-  txtMemnberCount_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+void MainWindow::CreateSettingsFrame() {
+  auto* frame = Add<QGroupBox>(ControlId::Frame1, this);
+  Add<QLabel>(ControlId::Label2_0, frame);
+  txtMemnberCount_ = Add<QLineEdit>(ControlId::txtMemnberCount, frame);
   txtMemnberCount_->setMaxLength(std::numeric_limits<int>::max());
-  Place(ControlId::Label2_1, NewCaption(ControlId::Label2_1, *frame));
-  btnStart_ = Place(ControlId::btnStart, new QPushButton(TextOf(ControlId::btnStart), frame));
+  Add<QLabel>(ControlId::Label2_1, frame);
+  btnStart_ = Add<QPushButton>(ControlId::btnStart, frame);
   // Enter presses the focused button, as on Windows; outside a dialog this makes no default button.
   btnStart_->setAutoDefault(true);
-  return frame;
 }
 
-QGroupBox* MainWindow::CreateStatusFrame() {
-  QGroupBox* frame = NewFrame(ControlId::Frame2, *this);
-  Place(ControlId::Label2_2, NewCaption(ControlId::Label2_2, *frame));
-  lblTime_ = Place(ControlId::lblTime, new ReadOutLabel(ControlId::lblTime, *frame));
-  Place(ControlId::Label2_3, NewCaption(ControlId::Label2_3, *frame));
-  lblCost_ = Place(ControlId::lblCost, new ReadOutLabel(ControlId::lblCost, *frame));
+void MainWindow::CreateStatusFrame() {
+  auto* frame = Add<QGroupBox>(ControlId::Frame2, this);
+  Add<QLabel>(ControlId::Label2_2, frame);
+  lblTime_ = Add<ReadOutLabel>(ControlId::lblTime, frame);
+  Add<QLabel>(ControlId::Label2_3, frame);
+  lblCost_ = Add<ReadOutLabel>(ControlId::lblCost, frame);
   // The read-outs fill their background: beneath the captions their boxes reach into, they hide
   // nothing of them.
   for (ReadOutLabel* readOut : {lblTime_, lblCost_}) readOut->lower();
-  return frame;
 }
 
-// Names the widget as the system does, puts it where the table says and gives it its spoken name.
+// Makes the widget with its text, names it as the system does, puts it where the table says and
+// gives it its spoken name.
 template <class Widget>
-Widget* MainWindow::Place(ControlId id, Widget* widget) {
+Widget* MainWindow::Add(ControlId id, QWidget* parent) {
   const layout::Control& control = layout::ControlAt(id);
+  Widget* widget = nullptr;
+  if constexpr (std::is_same_v<Widget, ReadOutLabel>) {
+    widget = new ReadOutLabel(id, *parent);
+  } else {
+    widget = new Widget(ToQString(control.text), parent);
+  }
+  if constexpr (std::is_same_v<Widget, QGroupBox>)
+    widget->setStyleSheet(QString::fromLatin1(kFrameStyle));
+  // Drawn from the top, as a Windows static is.
+  if constexpr (std::is_same_v<Widget, QLabel>) widget->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   widgets_[static_cast<std::size_t>(id)] = widget;
   widget->setObjectName(ToQString(control.objectName));
   const layout::Rect box = layout::PixelBox(id, dpi_, layout::Origin::Parent);

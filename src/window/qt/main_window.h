@@ -5,16 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "window/controls.h"
 #include "window/frm_main.h"
-#include "window/layout.h"
 #include "window/qt/qt_controls.h"
 #include "window/qt/read_out_label.h"
-
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-class QTimer;
 
 namespace quorlane {
 
@@ -43,10 +36,10 @@ class MainWindow final : public QWidget, private FormControl {
   void PinTopLeft() override;
   void ShowWarning(const std::string& message) override;
 
-  QGroupBox* CreateSettingsFrame();
-  QGroupBox* CreateStatusFrame();
+  void CreateSettingsFrame();
+  void CreateStatusFrame();
   template <class Widget>
-  Widget* Place(layout::ControlId id, Widget* widget);
+  Widget* Add(layout::ControlId id, QWidget* parent);
   void SetTabOrder();
   void Tick();
 

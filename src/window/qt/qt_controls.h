@@ -1,23 +1,30 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
 #include <string>
+#include <string_view>
 
 #include "window/controls.h"
-
-class QLineEdit;
-class QPushButton;
-class QTimer;
+#include "window/spoken.h"
 
 // Qt widgets seen through the control interfaces the window's handlers drive.
 namespace quorlane {
 
+// The layout's texts are UTF-8.
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 class QtTextBox final : public TextBoxControl {
  public:
   explicit QtTextBox(QLineEdit& box) : box_(box) {}
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-  bool Enabled() const override;
-  void SetEnabled(bool enabled) override;
+  std::string Text() const override { return box_.text().toStdString(); }
+  void SetText(const std::string& text) override { box_.setText(QString::fromStdString(text)); }
+  bool Enabled() const override { return box_.isEnabled(); }
+  void SetEnabled(bool enabled) override { box_.setEnabled(enabled); }
 
  private:
   QLineEdit& box_;
@@ -26,7 +33,11 @@ class QtTextBox final : public TextBoxControl {
 class QtButton final : public ButtonControl {
  public:
   explicit QtButton(QPushButton& button) : button_(button) {}
-  void SetCaption(const std::string& caption) override;
+  void SetCaption(const std::string& caption) override {
+    // Qt reports the new text at once: the name must already match it.
+    button_.setAccessibleName(ToQString(layout::SpokenText(caption)));
+    button_.setText(QString::fromStdString(caption));
+  }
 
  private:
   QPushButton& button_;
@@ -35,8 +46,8 @@ class QtButton final : public ButtonControl {
 class QtTimer final : public TimerControl {
  public:
   explicit QtTimer(QTimer& timer) : timer_(timer) {}
-  void SetInterval(int milliseconds) override;
-  void SetEnabled(bool enabled) override;
+  void SetInterval(int milliseconds) override { timer_.setInterval(milliseconds); }
+  void SetEnabled(bool enabled) override { enabled ? timer_.start() : timer_.stop(); }
 
  private:
   QTimer& timer_;

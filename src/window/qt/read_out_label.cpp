@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QStringList>
 
-#include "window/qt/text.h"
+#include "window/qt/qt_controls.h"
 #include "window/read_out_fit.h"
 
 namespace quorlane {
@@ -36,10 +36,7 @@ QString ReadOutFamily() {
 QFont DesignFont(const layout::Font& face) {
   QFont font(ReadOutFamily());
   font.setPointSizeF(face.points);
-  font.setWeight(static_cast<QFont::Weight>(face.weight));
-  font.setItalic(false);
-  font.setUnderline(false);
-  font.setStrikeOut(false);
+  font.setWeight(static_cast<QFont::Weight>(face.weight));  // upright, no lines: as made
   return font;
 }
 
@@ -64,18 +61,12 @@ QAccessibleInterface* ReadOutFactory(const QString& /*className*/, QObject* obje
 
 }  // namespace
 
-void InstallReadOutAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(ReadOutFactory);
-    return true;
-  }();
-  static_cast<void>(installed);
-}
-
 // The text is set here, not by QLabel's constructor: Qt keeps the first accessible interface it
 // makes for a widget, and only a finished ReadOutLabel gets the read-out's.
 ReadOutLabel::ReadOutLabel(layout::ControlId id, QWidget& parent)
     : QLabel(&parent), designPoints_(layout::ControlAt(id).font->points) {
+  [[maybe_unused]] static const bool readOutsKnown =
+      (QAccessible::installFactory(ReadOutFactory), true);
   const layout::Control& control = layout::ControlAt(id);
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignTop | Qt::AlignRight);  // drawn from the top, as a Windows static is

@@ -27,7 +27,4 @@ class ReadOutLabel final : public QLabel, public LabelControl {
   QString announced_;
 };
 
-// Makes screen readers see every ReadOutLabel as a read-out; call before the first one is made.
-void InstallReadOutAccessibility();
-
 }  // namespace quorlane
