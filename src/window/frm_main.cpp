@@ -28,7 +28,14 @@ void RunUntilFailure(Body body) {
   }
 }
 
-// The lookup answers "ERROR" alike for a missing file, one it cannot read and a missing key.
+// The value's Shift-JIS bytes, as the system's lookup gives them.
+std::string LookUp(std::string_view key, std::string_view section, const NativePath& file) {
+  return ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key), kMissingValue,
+                                  kLookupBufferSize, file);
+}
+
+// The lookup answers "ERROR" alike for a missing file, one it cannot read or name, and a missing
+// key.
 SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
   if (value != kMissingValue) return SettingsProblem::NotANumber;
   switch (ProbeFile(file)) {
@@ -39,7 +46,7 @@ SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
     case FileState::Readable:
       break;
   }
-  return SettingsProblem::KeyMissing;
+  return LookupCanNameFile(file) ? SettingsProblem::KeyMissing : SettingsProblem::FileUnreadable;
 }
 
 }  // namespace
@@ -54,13 +61,15 @@ void FrmMain::Form_Load() {
   // the first restore nor leave the design-time sample reading on display.
   strTitle = controls_.form.Title();
   controls_.lblTime.SetCaption(std::string(kZeroTime));
-  RunUntilFailure([&] {
-    lngCostPerHour = ReadRequiredNumber("COST_PER_HOUR");
-    lngMemberCount = ReadRequiredNumber("MEMBER_COUNT");
-    const bool pin = PinRequested();
-    controls_.txtMemnberCount.SetText(std::to_string(lngMemberCount));
-    if (pin) controls_.form.PinTopLeft();
-  });
+  const std::optional<std::int32_t> costPerHour = ReadRequiredNumber("COST_PER_HOUR");
+  if (!costPerHour) return;
+  lngCostPerHour = *costPerHour;
+  const std::optional<std::int32_t> memberCount = ReadRequiredNumber("MEMBER_COUNT");
+  if (!memberCount) return;
+  lngMemberCount = *memberCount;
+  const bool pin = PinRequested();
+  controls_.txtMemnberCount.SetText(std::to_string(lngMemberCount));
+  if (pin) controls_.form.PinTopLeft();
 }
 
 void FrmMain::btnStart_Click() {
@@ -99,30 +108,30 @@ void FrmMain::Form_Resize() {
 
 std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
                                   const NativePath& fileName) const {
-  return ShiftJisToUtf8(ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key),
-                                                 kMissingValue, kLookupBufferSize, fileName));
+  return ShiftJisToUtf8(LookUp(key, section, fileName));
 }
 
-std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
+std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
   const NativePath file = settingsFilePath_();
   if (file.empty()) {
     // No directory to look in: start-up ends here, as it does without a settings file.
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
-    throw ConversionError("no settings file");
+    Warn(SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
+    return std::nullopt;
   }
-  const std::string value = ReadIniValue(key, kSection, file);
+  const std::string bytes = LookUp(key, kSection, file);
+  if (NeedsMissingConverter(bytes)) {
+    Warn(SettingsWarning(SettingsProblem::NoShiftJisConverter, key, file, {}));
+    return std::nullopt;
+  }
+  const std::string value = ShiftJisToUtf8(bytes);
   try {
     return ToWholeNumber(value);
   } catch (const ConversionError&) {
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(WhyNotANumber(value, file), key, file, value));
-    throw;
+    Warn(SettingsWarning(WhyNotANumber(value, file), key, file, value));
   } catch (const OverflowError&) {
-    controls_.form.ShowWarningWhenVisible(
-        SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
-    throw;
+    Warn(SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
   }
+  return std::nullopt;
 }
 
 // Pinning is a nicety: a missing or unusable value just leaves the window where it opens.
@@ -132,6 +141,10 @@ bool FrmMain::PinRequested() const {
     pin = ToWholeNumber(ReadIniValue("WINDOW_TOP_POS", kSection, settingsFilePath_())) == 1;
   });
   return pin;
+}
+
+void FrmMain::Warn(const std::string& message) {
+  controls_.form.ShowWarningWhenVisible(message);
 }
 
 }  // namespace quorlane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ struct FrmMainControls {
 
 // The main window's state and its four handlers. The front end creates the controls from the
 // layout data and calls the handlers on the toolkit's events.
+// Form_Load, txtMemnberCount (sic), lngMemberCount and the like are the original program's own
+// names, kept on purpose so that the two can be read side by side.
 class FrmMain {
  public:
   using Clock = std::function<DateTime()>;
@@ -39,10 +42,11 @@ class FrmMain {
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
                            const NativePath& fileName) const;
-  // A setting start-up cannot do without: on failure warns once, then lets the failure end the
-  // handler.
-  std::int32_t ReadRequiredNumber(std::string_view key);
+  // A setting start-up cannot do without; nothing, once a warning has said why, when start-up
+  // stops at it.
+  std::optional<std::int32_t> ReadRequiredNumber(std::string_view key);
   bool PinRequested() const;
+  void Warn(const std::string& message);
 
   FrmMainControls controls_;
   Clock clock_;

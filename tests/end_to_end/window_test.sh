@@ -70,7 +70,7 @@ wait_title() {
   done
   echo "$title"
 }
-yen() { wait_title '^\\[0-9,]+$' | tr -d '\\,'; }  # of the minimised title
+yen() { wait_title '^¥[0-9,]+$' | tr -d '¥,'; }  # of the minimised title
 corner() { vd_frame "$window" | awk '{print $1, $2}'; }
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo no; }
 # warning_owner: the window that owns the program's other window, once there is one (up to 5 s).
