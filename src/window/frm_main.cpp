@@ -1,6 +1,7 @@
 #include "window/frm_main.h"
 
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "settings/private_profile.h"
@@ -17,6 +18,9 @@ constexpr std::string_view kSection = "DATA";
 constexpr std::string_view kMissingValue = "ERROR";
 constexpr std::size_t kLookupBufferSize = 255;
 constexpr std::string_view kZeroTime = "00:00:00";
+// What ReadRequiredNumber gives once a warning has said why start-up cannot go on: no settings
+// file, no known place to look for it, or a value it cannot use.
+constexpr std::nullopt_t kStartUpStops = std::nullopt;
 
 // A conversion or overflow failure ends the body silently; what its earlier steps did stays done.
 template <typename Body>
@@ -116,12 +120,12 @@ std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
   if (file.empty()) {
     // No directory to look in: start-up ends here, as it does without a settings file.
     Warn(SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
-    return std::nullopt;
+    return kStartUpStops;
   }
   const std::string bytes = LookUp(key, kSection, file);
   if (NeedsMissingConverter(bytes)) {
     Warn(SettingsWarning(SettingsProblem::NoShiftJisConverter, key, file, {}));
-    return std::nullopt;
+    return kStartUpStops;
   }
   const std::string value = ShiftJisToUtf8(bytes);
   try {
@@ -131,7 +135,7 @@ std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
   } catch (const OverflowError&) {
     Warn(SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
   }
-  return std::nullopt;
+  return kStartUpStops;
 }
 
 // Pinning is a nicety: a missing or unusable value just leaves the window where it opens.

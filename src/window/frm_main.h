@@ -24,8 +24,7 @@ struct FrmMainControls {
 
 // The main window's state and its four handlers. The front end creates the controls from the
 // layout data and calls the handlers on the toolkit's events.
-// Form_Load, txtMemnberCount (sic), lngMemberCount and the like are the original program's own
-// names, kept on purpose so that the two can be read side by side.
+// Form_Load, txtMemnberCount (sic) and lngMemberCount are the system's own names, kept on purpose.
 class FrmMain {
  public:
   using Clock = std::function<DateTime()>;
@@ -42,8 +41,8 @@ class FrmMain {
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
                            const NativePath& fileName) const;
-  // A setting start-up cannot do without; nothing, once a warning has said why, when start-up
-  // stops at it.
+  // A setting start-up cannot do without, or kStartUpStops once a warning has said why it cannot
+  // be had.
   std::optional<std::int32_t> ReadRequiredNumber(std::string_view key);
   bool PinRequested() const;
   void Warn(const std::string& message);
