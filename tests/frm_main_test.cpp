@@ -102,6 +102,9 @@ void PrintTo(const StartUpCase& start, std::ostream* out) {
   *out << start.name;
 }
 
+// 254 bytes of zeros, then a 9 that the lookup's 255-byte buffer leaves out.
+const std::string kCostCutShort = "COST_PER_HOUR=" + std::string(254, '0') + "9\nMEMBER_COUNT=7";
+
 const StartUpCase kStartUps[] = {
     {"CountUngrouped", "COST_PER_HOUR=900\nMEMBER_COUNT=1,200", "1200", 0, "900円"},
     {"PinTwoQuotedLowerCase", "cost_per_hour = \"1,800\" \nmember_count=\t7\nWINDOW_TOP_POS=2", "7",
@@ -110,6 +113,7 @@ const StartUpCase kStartUps[] = {
     {"PinOutOfRange", "COST_PER_HOUR=900\nMEMBER_COUNT=7\nWINDOW_TOP_POS=4294967297", "7", 0,
      "900円"},
     {"CountAsNumber", "COST_PER_HOUR=900\nMEMBER_COUNT=- 7.5\nWINDOW_TOP_POS=1", "-8", 1, "900円"},
+    {"CostCutAt254Bytes", kCostCutShort, "7", 0, "0円"},
     {"NoFile", kNoFile, "5", 0, "0円",
      "設定ファイルが見つからないため、COST_PER_HOUR を読めません。"},
     {"Unreadable", kDirectory, "5", 0, "0円",
@@ -143,7 +147,7 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
   EXPECT_EQ(form.pinCalls, start.pinCalls);
   EXPECT_EQ(lblTime.text, "00:00:00");
   EXPECT_FALSE(timer.enabled);
-  form.text = "\\0";
+  form.text = "¥0";
   window.Form_Resize();
   EXPECT_EQ(form.text, "Quorlane");
   box.text = "1";
@@ -167,7 +171,7 @@ TEST_F(FrmMainTest, StartMinimiseRestoreStopAndRestart) {
   form.state = WindowState::Minimised;
   TickAt(3);
   window.Form_Resize();
-  EXPECT_EQ(form.text, "\\42");
+  EXPECT_EQ(form.text, "¥42");
   form.state = WindowState::Normal;
   window.Form_Resize();
   EXPECT_EQ(form.text, "Quorlane");

@@ -38,6 +38,10 @@ struct Interval {
 
 const Interval kIntervals[] = {
     {MakeDateTime(2024, 12, 31, 23, 0, 0), MakeDateTime(2025, 1, 2, 0, 0, 5), "01:00:05", 90005},
+    // Across the end of January, and of February in a leap year and in another.
+    {MakeDateTime(2025, 1, 31, 23, 59, 0), MakeDateTime(2025, 2, 1, 0, 1, 0), "00:02:00", 120},
+    {MakeDateTime(2024, 2, 28, 23, 0, 0), MakeDateTime(2024, 3, 1, 1, 0, 0), "02:00:00", 93600},
+    {MakeDateTime(2023, 2, 28, 23, 0, 0), MakeDateTime(2023, 3, 1, 1, 0, 0), "02:00:00", 7200},
     {DateTime{1000}, DateTime{1000 + std::int64_t{kMax}}, "03:14:07", kMax},
     {DateTime{1000}, DateTime{1001 + std::int64_t{kMax}}, "03:14:08", std::nullopt},
     {DateTime{-1000}, DateTime{-1000 + std::int64_t{kMin}}, "03:14:08", kMin},
@@ -60,7 +64,7 @@ TEST(ElapsedTextAndSeconds, DropWholeDaysAndOverflowOutsideTheRange) {
 
 void ExpectYen(double cost, std::string_view grouped) {
   EXPECT_EQ(CostText(cost), std::string(grouped) + "円");
-  EXPECT_EQ(MinimisedTitle(cost), std::string("\\").append(grouped));
+  EXPECT_EQ(MinimisedTitle(cost), std::string("\xC2\xA5").append(grouped));  // U+00A5
 }
 
 struct Charge {

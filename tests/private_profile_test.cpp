@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_file.h"
@@ -15,8 +17,6 @@ namespace {
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
-
-constexpr std::size_t kChunkSize = 64 * 1024;  // how much the reader reads at a time
 
 struct Case {
   const char* what;
@@ -64,14 +64,14 @@ class PrivateProfileTest : public ::testing::Test {
   void ExpectAtEverySplit(std::string_view bom, std::size_t unitBytes, const std::string& tail,
                           std::string_view section, std::string_view expected) const {
     for (std::size_t split = unitBytes; split < tail.size(); split += unitBytes) {
-      const std::size_t padding = (kChunkSize - split - bom.size()) / unitBytes - 2;
+      const std::size_t padding = (kProfileChunkBytes - split - bom.size()) / unitBytes - 2;
       std::string file(bom);
       const std::string comment = std::string(";").append(padding, 'x').append("\n");
       for (const char c : comment) {
         file += c;
         file.append(unitBytes - 1, '\0');
       }
-      ASSERT_EQ(file.size(), kChunkSize - split);
+      ASSERT_EQ(file.size(), kProfileChunkBytes - split);
       EXPECT_EQ(Read(Write(file + tail), "KEY", section), expected) << "split " << split;
     }
   }
@@ -86,6 +86,7 @@ TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
       {"lone surrogate", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "\x00\xD8"s + Utf16(u"b"), "a?b"},
       {"odd last byte", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "b", "a?"},
       {"malformed UTF-8", "\xEF\xBB\xBF[DATA]\nKEY=\xE3\x81Z\xFF", "?Z?"},
+      {"overlong UTF-8", "\xEF\xBB\xBF[DATA]\nKEY=\xE0\x80\x80", "???"},
       {"no mark, no conversion", "[DATA]\nKEY=\xEF\xBB\xBF", "\xEF\xBB\xBF"},
       {"lone CR", "[DATA]\rKEY=1\r", "1"},
       {"runs of breaks", "\r\n\n[DATA]\n\r\r\n\nA=0\r\r\nKEY=1", "1"},
@@ -104,6 +105,7 @@ TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
       {"no ]", "[DATA\nKEY=1", "1"},
       {"first ] ends", "[DA]TA]\nKEY=1", "1", "KEY", "DA"},
       {"] as second byte", "[\x83\x5D]]\nKEY=1", "1", "KEY", "\x83\x5D"},
+      {"] after lead byte 9F", "[\x9F\x5D]\nKEY=1", "1", "KEY", "\x9F\x5D"},
       {"case", "[data]\nKEY=1", "1"},
       {"second byte not folded", "[\x83\x61]\nKEY=1", "ERROR", "KEY", "\x83\x41"},
       {"first section only", "[DATA]\nA=1\n[X]\n[data]\nKEY=2", "ERROR"},
@@ -119,6 +121,7 @@ TEST_F(PrivateProfileTest, KeysValuesQuotesAndTheCutAt254Bytes) {
   ExpectAll({
       {"first =", "[DATA]\nK=EY=7", "EY=7", "K"},
       {"key case", "[DATA]\nkey=7", "7"},
+      {"a to z fold", "[DATA]\nsize=7", "7", "SIZE"},
       {"double-byte key", "[DATA]\n\x95\x5C=7", "7", "\x95\x5C"},
       {"first wins", "[DATA]\nKEY=1\nkey=2", "1"},
       {"no = hides later", "[DATA]\nKEY\nKEY=5", "ERROR"},
@@ -143,10 +146,26 @@ TEST_F(PrivateProfileTest, KeysValuesQuotesAndTheCutAt254Bytes) {
       {"300 bytes", "[DATA]\nKEY=" + std::string(300, '7'), std::string(254, '7')},
       {"character across the cut", "[DATA]\nKEY=" + a253 + "\x83\x5C", a253},
       {"character ends at the cut", "[DATA]\nKEY=" + a252 + "\x83\x5Cz", a252 + "\x83\x5C"},
+      {"9F-led character across the cut", "[DATA]\nKEY=" + a253 + "\x9F\x40", a253},
       {"lone lead byte at the cut", "[DATA]\nKEY=" + a253 + "\x83!", a253 + "\x83"},
       {"quoted, then cut", "[DATA]\nKEY=\"" + a253 + "\x83\x5C\"", a253},
       {"quoted, long", "[DATA]\nKEY=\"" + std::string(4000000, '7') + "\"", std::string(254, '7')},
   });
+}
+
+// The API drops trailing spaces from the default but keeps its first character, and cuts it as it
+// cuts a value.
+TEST_F(PrivateProfileTest, DefaultLosesTrailingSpacesAndIsCut) {
+  const NativePath missing = (dir_ / "missing.ini").native();
+  for (const auto& [defaultValue, expected] :
+       {std::pair<std::string, std::string>{"   ", " "},
+        {"ERROR  ", "ERROR"},
+        {" x ", " x"},
+        {"", ""},
+        {std::string(253, 'a') + "\x83\x5C", std::string(253, 'a')}}) {
+    EXPECT_EQ(ReadPrivateProfileString("DATA", "KEY", defaultValue, 255, missing), expected)
+        << "default \"" << defaultValue << '"';
+  }
 }
 
 TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
@@ -176,6 +195,22 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   const fs::path path = SettingsFilePath();
   EXPECT_EQ(path.filename(), "Quorlane.ini");
   EXPECT_TRUE(fs::exists(path.parent_path() / QUORLANE_TEST_FILE_NAME));
+}
+
+// The platform gives the program's path into a buffer that may be too small at first: a copy of
+// this test, run from a folder with a path longer than that, runs the test above.
+TEST(SettingsFile, LiesBesideTheExecutableInADeepFolder) {
+  const fs::path self = fs::path(SettingsFilePath()).parent_path() / QUORLANE_TEST_FILE_NAME;
+  const fs::path top = fs::temp_directory_path() / ("quorlane_deep_" + std::to_string(getpid()));
+  const fs::path deep = top / std::string(100, 'd') / std::string(100, 'e') / std::string(100, 'f');
+  fs::create_directories(deep);
+  fs::copy_file(self, deep / QUORLANE_TEST_FILE_NAME);
+  // Appended, not "\"" + path: GCC 12 at -O3 warns falsely (-Wrestrict) about operator+.
+  std::string command(1, '"');
+  command.append((deep / QUORLANE_TEST_FILE_NAME).string())
+      .append("\" --gtest_filter=SettingsFile.LiesBesideTheExecutable");
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  fs::remove_all(top);
 }
 
 }  // namespace

@@ -175,10 +175,11 @@ std::string CostText(double cost) {
   return GroupedWholeNumber(cost) + "円";
 }
 
-// Appended, not "\\" + text: GCC 12 at -O3 warns falsely (-Wrestrict) about the insert at the
-// front that operator+ makes.
+// The yen sign itself, U+00A5: today's Japanese fonts draw U+005C as a backslash. Appended, not
+// "¥" + text: GCC 12 at -O3 warns falsely (-Wrestrict) about the insert at the front that
+// operator+ makes.
 std::string MinimisedTitle(double cost) {
-  return std::string("\\").append(GroupedWholeNumber(cost));
+  return std::string("¥").append(GroupedWholeNumber(cost));
 }
 
 }  // namespace quorlane

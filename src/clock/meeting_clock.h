@@ -33,7 +33,7 @@ double MeetingCost(std::int32_t costPerHour, std::int32_t memberCount, std::int3
 // "12,345円": rounded half away from zero, grouped in threes.
 std::string CostText(double cost);
 
-// "\12,345": the title while the window is minimised.
+// "¥12,345" (U+00A5): the title while the window is minimised.
 std::string MinimisedTitle(double cost);
 
 }  // namespace quorlane

@@ -16,8 +16,6 @@ namespace quorlane {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;
-
 struct ByteOrderMark {
   std::string_view bytes;
   Encoding encoding;
@@ -88,7 +86,7 @@ std::optional<std::string> FindValue(ProfileScanner& scanner, const NativePath& 
   if (descriptor.get() < 0) {
     return std::nullopt;
   }
-  std::vector<char> chunk(kChunkSize);
+  std::vector<char> chunk(kProfileChunkBytes);
   std::optional<Transcoder> transcoder;
   std::string converted;
   for (bool firstChunk = true;; firstChunk = false) {
@@ -127,6 +125,10 @@ std::optional<std::string> FindValue(ProfileScanner& scanner, const NativePath& 
 }
 
 }  // namespace
+
+bool LookupCanNameFile(const NativePath&) {
+  return true;  // our reader opens any path
+}
 
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue, std::size_t bufferSize,

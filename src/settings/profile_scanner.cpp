@@ -10,7 +10,7 @@ namespace quorlane {
 namespace {
 
 // Windows' blanks; form feed and Ctrl-Z are ordinary characters.
-bool IsBlank(char c) {
+bool IsIniBlank(char c) {
   return c == ' ' || c == '\t' || c == '\v';
 }
 
@@ -22,11 +22,11 @@ bool IsQuote(char c) {
   return c == '"' || c == '\'';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) {
+std::string_view TrimIniBlanks(std::string_view text) {
+  while (!text.empty() && IsIniBlank(text.front())) {
     text.remove_prefix(1);
   }
-  while (!text.empty() && IsBlank(text.back())) {
+  while (!text.empty() && IsIniBlank(text.back())) {
     text.remove_suffix(1);
   }
   return text;
@@ -71,7 +71,7 @@ std::size_t FindFirstOf(std::string_view bytes, std::size_t from, std::string_vi
 
 }  // namespace
 
-void TrimmedRun::Reset(std::size_t keep) {
+void ProfileScanner::TrimmedRun::Reset(std::size_t keep) {
   kept_.clear();
   keep_ = keep;
   length_ = 0;
@@ -80,12 +80,12 @@ void TrimmedRun::Reset(std::size_t keep) {
   closed_ = false;
 }
 
-void TrimmedRun::Push(char c) {
-  if (closed_ || (length_ == 0 && IsBlank(c))) {
+void ProfileScanner::TrimmedRun::Push(char c) {
+  if (closed_ || (length_ == 0 && IsIniBlank(c))) {
     return;
   }
   ++length_;
-  if (!IsBlank(c)) {
+  if (!IsIniBlank(c)) {
     trimmedLength_ = length_;
     last_ = c;
   }
@@ -94,7 +94,7 @@ void TrimmedRun::Push(char c) {
   }
 }
 
-void TrimmedRun::Append(std::string_view run) {
+void ProfileScanner::TrimmedRun::Append(std::string_view run) {
   while (!closed_ && !run.empty() && (length_ == 0 || kept_.size() < keep_)) {
     Push(run.front());
     run.remove_prefix(1);
@@ -104,7 +104,7 @@ void TrimmedRun::Append(std::string_view run) {
   }
   // Nothing more is kept: only the length and the last byte that is not a blank still count.
   std::size_t end = run.size();
-  while (end > 0 && IsBlank(run[end - 1])) {
+  while (end > 0 && IsIniBlank(run[end - 1])) {
     --end;
   }
   if (end > 0) {
@@ -116,7 +116,7 @@ void TrimmedRun::Append(std::string_view run) {
 
 ProfileScanner::ProfileScanner(std::string_view section, std::string_view key,
                                std::size_t valueBytes)
-    : section_(TrimBlanks(section)), key_(TrimBlanks(key)), valueBytes_(valueBytes) {
+    : section_(TrimIniBlanks(section)), key_(TrimIniBlanks(key)), valueBytes_(valueBytes) {
   // No line can define an empty name or one that starts a comment.
   if (key_.empty() || key_.front() == ';') {
     state_ = State::kDone;
@@ -176,7 +176,7 @@ void ProfileScanner::Take(char c) {
 }
 
 void ProfileScanner::StartLine(char c) {
-  if (IsBlank(c) || IsLineEnd(c)) {
+  if (IsIniBlank(c) || IsLineEnd(c)) {
     return;
   }
   if (c == '[') {

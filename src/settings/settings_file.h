@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace quorlane {
 
@@ -8,10 +9,15 @@ namespace quorlane {
 // std::filesystem::path, which on Windows brings the whole of std::locale into the program.
 #ifdef _WIN32
 using NativeChar = wchar_t;
+inline constexpr std::wstring_view kPathSeparators = L"\\/";  // the first is the usual one
 #else
 using NativeChar = char;
+inline constexpr std::string_view kPathSeparators = "/";
 #endif
 using NativePath = std::basic_string<NativeChar>;
+
+// The running executable's full path; empty when the platform does not say.
+NativePath ExecutablePath();
 
 // "Quorlane.ini" in the directory of the running executable; empty when the platform does not say
 // where that is.

@@ -1,8 +1,11 @@
 #include "settings/transcoder.h"
 
+#include <iconv.h>
+
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 
 #include "settings/shift_jis_bytes.h"
 
@@ -20,10 +23,29 @@ const char* IconvName(Encoding encoding) {
 
 // Returns 0 when all of the input was converted, otherwise iconv's errno.
 int ConvertStep(iconv_t handle, char** in, std::size_t* inLeft, char** out, std::size_t* outLeft) {
-  if (handle == kNoHandle) {
-    return EILSEQ;  // without a converter nothing can be converted
-  }
   return iconv(handle, in, inLeft, out, outLeft) == static_cast<std::size_t>(-1) ? errno : 0;
+}
+
+// The ASCII character at the start of rest, if that is one.
+std::optional<char> AsciiAtStart(std::string_view rest, Encoding encoding) {
+  const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(rest[at]); };
+  switch (encoding) {
+    case Encoding::kShiftJis:
+    case Encoding::kUtf8:
+      if (byte(0) < 0x80) return rest[0];
+      break;
+    case Encoding::kUtf16Le:
+      if (byte(0) < 0x80 && byte(1) == 0) return rest[0];
+      break;
+    case Encoding::kUtf16Be:
+      if (byte(0) == 0 && byte(1) < 0x80) return rest[1];
+      break;
+  }
+  return std::nullopt;
+}
+
+std::size_t UnitBytes(Encoding encoding) {
+  return encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be ? 2 : 1;
 }
 
 // The maximal start of a UTF-8 sequence that could still have been valid, at least one byte, so
@@ -57,7 +79,8 @@ std::size_t Utf8BadSequenceLength(std::string_view rest) {
   return length;
 }
 
-// One unit, or a whole surrogate pair (a character outside code page 932).
+// One unit, or a whole surrogate pair (a character outside code page 932), or what there is of
+// one.
 std::size_t Utf16BadSequenceLength(std::string_view rest, bool littleEndian) {
   if (rest.size() < 2) {
     return rest.size();
@@ -69,19 +92,32 @@ std::size_t Utf16BadSequenceLength(std::string_view rest, bool littleEndian) {
   };
   const auto isHighSurrogate = [](int value) { return value >= 0xD800 && value <= 0xDBFF; };
   const auto isLowSurrogate = [](int value) { return value >= 0xDC00 && value <= 0xDFFF; };
-  return rest.size() >= 4 && isHighSurrogate(unit(0)) && isLowSurrogate(unit(2)) ? 4 : 2;
+  if (!isHighSurrogate(unit(0))) {
+    return 2;
+  }
+  if (rest.size() < 4) {
+    return rest.size();  // a pair cut off at the end
+  }
+  return isLowSurrogate(unit(2)) ? 4 : 2;
 }
 
 }  // namespace
 
-Transcoder::Transcoder(Encoding from, Encoding to)
-    : from_(from), handle_(iconv_open(IconvName(to), IconvName(from))) {}
+struct Transcoder::Handle {
+  explicit Handle(iconv_t opened) : iconv(opened) {}
+  ~Handle() { iconv_close(iconv); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  iconv_t iconv;
+};
 
-Transcoder::~Transcoder() {
-  if (handle_ != kNoHandle) {
-    iconv_close(handle_);
-  }
+Transcoder::Transcoder(Encoding from, Encoding to, Converter converter) : from_(from) {
+  if (converter == Converter::kMissing) return;
+  const iconv_t opened = iconv_open(IconvName(to), IconvName(from));
+  if (opened != kNoHandle) handle_ = std::make_unique<Handle>(opened);
 }
+
+Transcoder::~Transcoder() = default;
 
 void Transcoder::Convert(std::string_view input, std::string& output) {
   // A held-back character needs at most three more bytes; feed them one at a time.
@@ -103,6 +139,7 @@ void Transcoder::Finish(std::string& output) {
 }
 
 std::size_t Transcoder::ConvertWhole(std::string_view input, std::string& output) {
+  if (!handle_) return ConvertAscii(input, output);
   // iconv takes char** for its input but only reads through it.
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
@@ -110,7 +147,7 @@ std::size_t Transcoder::ConvertWhole(std::string_view input, std::string& output
   while (inLeft > 0) {
     char* out = buffer.data();
     std::size_t outLeft = buffer.size();
-    const int error = ConvertStep(handle_, &in, &inLeft, &out, &outLeft);
+    const int error = ConvertStep(handle_->iconv, &in, &inLeft, &out, &outLeft);
     output.append(buffer.data(), out);
     if (error == 0 || error == EINVAL) {
       break;  // done, or an incomplete character at the end
@@ -123,6 +160,23 @@ std::size_t Transcoder::ConvertWhole(std::string_view input, std::string& output
     }
   }
   return input.size() - inLeft;
+}
+
+std::size_t Transcoder::ConvertAscii(std::string_view input, std::string& output) const {
+  std::size_t at = 0;
+  while (input.size() - at >= UnitBytes(from_)) {
+    const std::string_view rest = input.substr(at);
+    if (const std::optional<char> ascii = AsciiAtStart(rest, from_)) {
+      output.push_back(*ascii);
+      at += UnitBytes(from_);
+      continue;
+    }
+    const std::size_t length = BadSequenceLength(rest);
+    if (length == rest.size()) break;
+    output.push_back('?');
+    at += length;
+  }
+  return at;
 }
 
 std::size_t Transcoder::BadSequenceLength(std::string_view rest) const {

@@ -8,7 +8,8 @@
 namespace quorlane {
 namespace {
 
-constexpr bool IsBlank(char c) {
+// The C locale's white space, wider than the INI blanks: line ends and form feed count too.
+constexpr bool IsNumberBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
@@ -16,14 +17,14 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::string_view TrimLeadingBlanks(std::string_view text) {
-  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+std::string_view TrimLeadingNumberBlanks(std::string_view text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), IsNumberBlank);
   return text.substr(static_cast<std::size_t>(first - text.begin()));
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  text = TrimLeadingBlanks(text);
-  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank);
+std::string_view TrimNumberBlanks(std::string_view text) {
+  text = TrimLeadingNumberBlanks(text);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsNumberBlank);
   return text.substr(0, static_cast<std::size_t>(text.rend() - last));
 }
 
@@ -38,10 +39,10 @@ struct WrittenNumber {
 // conversion failure even where its digits would also overflow.
 WrittenNumber ReadWritten(std::string_view text) {
   WrittenNumber number;
-  text = TrimBlanks(text);
+  text = TrimNumberBlanks(text);
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     number.negative = text.front() == '-';
-    text = TrimLeadingBlanks(text.substr(1));
+    text = TrimLeadingNumberBlanks(text.substr(1));
   }
   const std::size_t point = text.find('.');
   number.whole = text.substr(0, point);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "settings/private_profile.h"
@@ -18,6 +19,9 @@ constexpr std::string_view kSection = "DATA";
 constexpr std::string_view kMissingValue = "ERROR";
 constexpr std::size_t kLookupBufferSize = 255;
 constexpr std::string_view kZeroTime = "00:00:00";
+// What ReadRequiredNumber gives once a warning has said why start-up cannot go on: no settings
+// file, no known place to look for it, or a value it cannot use.
+constexpr std::nullopt_t kStartUpStops = std::nullopt;
 
 // A conversion or overflow failure ends the body silently; what its earlier steps did stays done.
 template <typename Body>
@@ -29,7 +33,14 @@ void RunUntilFailure(Body body) {
   }
 }
 
-// The lookup answers "ERROR" alike for a missing file, one it cannot read and a missing key.
+// The value's Shift-JIS bytes, as the system's lookup gives them.
+std::string LookUp(std::string_view key, std::string_view section, const NativePath& file) {
+  return ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key), kMissingValue,
+                                  kLookupBufferSize, file);
+}
+
+// The lookup answers "ERROR" alike for a missing file, one it cannot read or name, and a missing
+// key.
 SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
   if (value != kMissingValue) return SettingsProblem::NotANumber;
   switch (ProbeFile(file)) {
@@ -40,7 +51,7 @@ SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
     case FileState::Readable:
       break;
   }
-  return SettingsProblem::KeyMissing;
+  return LookupCanNameFile(file) ? SettingsProblem::KeyMissing : SettingsProblem::FileUnreadable;
 }
 
 }  // namespace
@@ -55,13 +66,15 @@ void FrmMain::Form_Load() {
   // the first restore nor leave the design-time sample reading on display.
   strTitle = controls_.form.Title();
   controls_.lblTime.SetCaption(std::string(kZeroTime));
-  RunUntilFailure([&] {
-    lngCostPerHour = ReadRequiredNumber("COST_PER_HOUR");
-    lngMemberCount = ReadRequiredNumber("MEMBER_COUNT");
-    const bool pin = PinRequested();
-    controls_.txtMemnberCount.SetText(std::to_string(lngMemberCount));
-    if (pin) controls_.form.PinTopLeft();
-  });
+  const std::optional<std::int32_t> costPerHour = ReadRequiredNumber("COST_PER_HOUR");
+  if (!costPerHour) return;
+  lngCostPerHour = *costPerHour;
+  const std::optional<std::int32_t> memberCount = ReadRequiredNumber("MEMBER_COUNT");
+  if (!memberCount) return;
+  lngMemberCount = *memberCount;
+  const bool pin = PinRequested();
+  controls_.txtMemnberCount.SetText(std::to_string(lngMemberCount));
+  if (pin) controls_.form.PinTopLeft();
 }
 
 void FrmMain::btnStart_Click() {
@@ -113,27 +126,30 @@ void FrmMain::Warn(const std::string& message) {
 
 std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
                                   const NativePath& fileName) const {
-  return ShiftJisToUtf8(ReadPrivateProfileString(Utf8ToShiftJis(section), Utf8ToShiftJis(key),
-                                                 kMissingValue, kLookupBufferSize, fileName));
+  return ShiftJisToUtf8(LookUp(key, section, fileName));
 }
 
-std::int32_t FrmMain::ReadRequiredNumber(std::string_view key) {
+std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
   const NativePath file = settingsFilePath_();
   if (file.empty()) {
     // No directory to look in: start-up ends here, as it does without a settings file.
     Warn(SettingsWarning(SettingsProblem::ProgramPathUnknown, key, file, {}));
-    throw ConversionError("no settings file");
+    return kStartUpStops;
   }
-  const std::string value = ReadIniValue(key, kSection, file);
+  const std::string bytes = LookUp(key, kSection, file);
+  if (NeedsMissingConverter(bytes)) {
+    Warn(SettingsWarning(SettingsProblem::NoShiftJisConverter, key, file, {}));
+    return kStartUpStops;
+  }
+  const std::string value = ShiftJisToUtf8(bytes);
   try {
     return ToWholeNumber(value);
   } catch (const ConversionError&) {
     Warn(SettingsWarning(WhyNotANumber(value, file), key, file, value));
-    throw;
   } catch (const OverflowError&) {
     Warn(SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
-    throw;
   }
+  return kStartUpStops;
 }
 
 // Pinning is a nicety: a missing or unusable value just leaves the window where it opens.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,7 @@ struct FrmMainParts {
 
 // The main window's state and its four handlers. The front end creates the controls from the
 // layout data and calls the handlers on the toolkit's events.
+// Form_Load, txtMemnberCount (sic) and lngMemberCount are the system's own names, kept on purpose.
 class FrmMain {
  public:
   using Clock = std::function<DateTime()>;
@@ -57,9 +59,9 @@ class FrmMain {
  private:
   std::string ReadIniValue(std::string_view key, std::string_view section,
                            const NativePath& fileName) const;
-  // A setting start-up cannot do without: on failure warns once, then lets the failure end the
-  // handler.
-  std::int32_t ReadRequiredNumber(std::string_view key);
+  // A setting start-up cannot do without, or kStartUpStops once a warning has said why it cannot
+  // be had.
+  std::optional<std::int32_t> ReadRequiredNumber(std::string_view key);
   bool PinRequested() const;
   // Written at once for whoever started the program; shown once the window is on screen.
   void Warn(const std::string& message);

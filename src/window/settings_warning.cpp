@@ -26,6 +26,9 @@ std::string Problem(SettingsProblem problem, std::string_view key, std::string_v
       return Concat({key, " の値「", value, "」は数値ではありません。"});
     case SettingsProblem::OutOfRange:
       return Concat({key, " の値「", value, "」は扱える範囲を超えています。"});
+    case SettingsProblem::NoShiftJisConverter:
+      return Concat({"このシステムには Shift-JIS (CP932) の文字コード変換がないため、", key,
+                     " の値を読めません。"});
   }
   return {};
 }

@@ -14,7 +14,8 @@ enum class SettingsProblem {
   FileUnreadable,
   KeyMissing,
   NotANumber,
-  OutOfRange
+  OutOfRange,
+  NoShiftJisConverter
 };
 
 // The warning shown at start-up: what went wrong with which key, then the settings file's full

@@ -91,12 +91,12 @@ warning_owner() {
 state() {
   local title later
   xdotool windowminimize --sync "$window"
-  title=$(wait_title '^\\[0-9,]+$' | tr -d '\\,')
+  title=$(wait_title '^¥[0-9,]+$' | tr -d '¥,')
   if [[ $title == Quorlane ]]; then
     echo stopped
   elif [[ $1 == running:* && $title =~ ^[0-9]+$ ]] && ((title > 0 && title % ${1#running:} == 0)); then
     sleep 1.2
-    later=$(vd_title "$window" | tr -d '\\,')
+    later=$(vd_title "$window" | tr -d '¥,')
     [[ $later =~ ^[0-9]+$ ]] && ((later > title)) && echo "$1" || echo "title $title, then $later"
   else
     echo "title $title"
