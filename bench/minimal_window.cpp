@@ -19,6 +19,9 @@ namespace layout = quorlane::layout;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconId = 1;
 constexpr UINT_PTR kTimerId = 1;
+constexpr int kTwipsPerPoint = 20;
+// About the benchmarks' meeting: 5 attendees at 5,000 yen an hour.
+constexpr int kYenPerSecond = 7;
 
 struct ReadOut {
   HWND label;
@@ -45,8 +48,6 @@ int ScreenDpi() {
 int Pixels(int twips, int dpi) {
   return MulDiv(twips, dpi, layout::kTwipsPerInch);
 }
-
-constexpr int kTwipsPerPoint = 20;
 
 const wchar_t* ClassOf(layout::Kind kind, DWORD& style, DWORD& exStyle) {
   switch (kind) {
@@ -106,7 +107,7 @@ void Tick() {
   wchar_t text[32];
   wsprintfW(text, L"%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
   SetWindowTextW(readOuts.front().label, text);
-  wsprintfW(text, L"%d円", seconds * 7);
+  wsprintfW(text, L"%d円", seconds * kYenPerSecond);
   SetWindowTextW(readOuts.back().label, text);
 }
 

@@ -56,7 +56,7 @@ ratio_table "$scratch/quorlane" "$scratch/floor" ms "Exec to managed (median of 
   "Exec to focused (median of $starts)"
 echo
 for name in quorlane floor; do
-  echo "Spread, $name: exec to managed $(summarise 1 <"$scratch/$name"), to focused" \
+  echo "- Spread, $name: exec to managed $(summarise 1 <"$scratch/$name"), to focused" \
     "$(summarise 2 <"$scratch/$name")."
 done
-echo "Stripped sizes: Quorlane.exe $(stat -c %s "$quorlane") bytes, floor $(stat -c %s "$floor") bytes."
+echo "- Stripped sizes: Quorlane.exe $(stat -c %s "$quorlane") bytes, floor $(stat -c %s "$floor") bytes."
