@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by scripts that need an X display of their own: Xvfb with openbox.
 # vd_start exports DISPLAY; vd_stop (also run from the caller's EXIT trap) ends every process
 # started here. A watchdog ends Xvfb should the caller die without running its trap.
@@ -87,4 +88,19 @@ vd_frame() {
 vd_activate() {
   timeout 5 xdotool windowactivate --sync "$1" >/dev/null
   sleep 0.5
+}
+
+# vd_key WINDOW KEY: presses KEY (such as alt+s) in the window, activating it first (which also
+# restores a minimised window).
+vd_key() {
+  vd_activate "$1"
+  xdotool key --clearmodifiers "$2"
+}
+
+# vd_close WINDOW PID: closes the window as its close button does and waits for the process to end,
+# killing it after 20 s.
+vd_close() {
+  wmctrl -ic "$1"
+  timeout 20 tail -s 0.05 --pid="$2" -f /dev/null || kill "$2" 2>/dev/null || true
+  wait "$2" 2>/dev/null || true
 }

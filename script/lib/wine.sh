@@ -21,6 +21,17 @@ wine_start() {
   wine_stop
 }
 
+# wine_for PROGRAM PREFIX: how to start PROGRAM, in the array run: under Wine in PREFIX (started
+# here) for a .exe, as it is otherwise.
+wine_for() {
+  run=()
+  if [[ $1 == *.exe ]]; then
+    wine_start "$2" || return 1
+    # shellcheck disable=SC2034 # the caller's
+    run=(wine)
+  fi
+}
+
 wine_stop() {
   wineserver -k 2>/dev/null || true
 }

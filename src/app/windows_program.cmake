@@ -27,11 +27,15 @@ function(quorlane_link_as_windows_program target)
 endfunction()
 
 enable_language(RC)
-add_executable(quorlane_win32_program win_main.cpp "${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc")
-set_target_properties(quorlane_win32_program PROPERTIES OUTPUT_NAME Quorlane)
+# The icon, manifest and version record: linked into Quorlane.exe and into the benchmarks' floor.
+add_library(quorlane_resources OBJECT "${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc")
 set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/quorlane.rc" PROPERTIES
   OBJECT_DEPENDS "${QUORLANE_ICON};${QUORLANE_MANIFEST}")
-target_link_libraries(quorlane_win32_program PRIVATE quorlane_win32 quorlane_warnings)
+
+add_executable(quorlane_win32_program win_main.cpp)
+set_target_properties(quorlane_win32_program PROPERTIES OUTPUT_NAME Quorlane)
+target_link_libraries(quorlane_win32_program PRIVATE quorlane_resources quorlane_win32
+                      quorlane_warnings)
 quorlane_link_as_windows_program(quorlane_win32_program)
 quorlane_copy_sample_settings(quorlane_win32_program)
 
