@@ -14,11 +14,10 @@
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
-#include <cmath>
 #include <string_view>
 #include <vector>
 
-#include "window/layout.h"
+#include "window/placement.h"
 
 namespace {
 
@@ -31,9 +30,8 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Pixels(int twips) {
-  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-  return static_cast<int>(std::lround(twips * dpi / layout::kTwipsPerInch));
+int Dpi() {
+  return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
 }
 
 QLabel* CreateLabel(const layout::Control& control, QWidget& parent) {
@@ -72,13 +70,14 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("QuorlaneFloor"));
   QApplication app(argc, argv);
   QWidget window;
-  window.setFixedSize(Pixels(layout::kClientWidth), Pixels(layout::kClientHeight));
+  const layout::Size client = layout::ClientPixels(Dpi());
+  window.setFixedSize(client.width, client.height);
   QWidget* frame = nullptr;  // the table lists a frame's children right after it
   std::vector<QLabel*> readOuts;
   for (const layout::Control& control : layout::kControls) {
-    QWidget* widget = Create(control, control.parent.empty() ? window : *frame);
-    const layout::Rect& box = control.box;
-    widget->setGeometry(Pixels(box.left), Pixels(box.top), Pixels(box.width), Pixels(box.height));
+    QWidget* widget = Create(control, control.parent ? *frame : window);
+    const layout::Rect box = layout::PixelBox(control.id, Dpi(), layout::Origin::Parent);
+    widget->setGeometry(box.left, box.top, box.width, box.height);
     if (control.kind == layout::Kind::Frame) frame = widget;
     if (control.font) readOuts.push_back(static_cast<QLabel*>(widget));
   }

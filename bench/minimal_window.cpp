@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/layout.h"
+#include "window/placement.h"
 
 namespace {
 
@@ -45,10 +45,6 @@ int ScreenDpi() {
   return dpi;
 }
 
-int Pixels(int twips, int dpi) {
-  return MulDiv(twips, dpi, layout::kTwipsPerInch);
-}
-
 const wchar_t* ClassOf(layout::Kind kind, DWORD& style, DWORD& exStyle) {
   switch (kind) {
     case layout::Kind::Frame:
@@ -73,28 +69,21 @@ void CreateControls(HWND window) {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
   HFONT messageFont = CreateFontIndirectW(&metrics.lfMessageFont);
-  layout::Rect frame{};  // the table lists a frame's children right after it
   for (const layout::Control& control : layout::kControls) {
     DWORD style = control.align == layout::Align::Right ? SS_RIGHT : SS_LEFT;
     DWORD exStyle = 0;
     const wchar_t* className = ClassOf(control.kind, style, exStyle);
-    layout::Rect box = control.box;
-    if (control.kind == layout::Kind::Frame) frame = box;
-    if (!control.parent.empty()) {
-      box.left += frame.left;
-      box.top += frame.top;
-    }
+    const layout::Rect box = layout::PixelBox(control.id, dpi, layout::Origin::Client);
     HWND handle = CreateWindowExW(exStyle, className, Wide(control.text).c_str(),
-                                  WS_CHILD | WS_VISIBLE | style, Pixels(box.left, dpi),
-                                  Pixels(box.top, dpi), Pixels(box.width, dpi),
-                                  Pixels(box.height, dpi), window, nullptr, nullptr, nullptr);
+                                  WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.width,
+                                  box.height, window, nullptr, nullptr, nullptr);
     HFONT font = messageFont;
     if (control.font) {
-      font = CreateFontW(-Pixels(static_cast<int>(control.font->points * kTwipsPerPoint), dpi), 0,
-                         0, 0, control.font->weight, FALSE, FALSE, FALSE,
-                         static_cast<DWORD>(control.font->charset), OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                         Wide(control.font->face).c_str());
+      font = CreateFontW(
+          -layout::TwipsToPixels(static_cast<int>(control.font->points * kTwipsPerPoint), dpi), 0,
+          0, 0, control.font->weight, FALSE, FALSE, FALSE,
+          static_cast<DWORD>(control.font->charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(control.font->face).c_str());
       const layout::Rgb colour = control.color.value_or(layout::Rgb{0, 0, 0});
       readOuts.push_back({handle, RGB(colour.red, colour.green, colour.blue)});
     }
@@ -157,7 +146,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   windowClass.lpszClassName = L"Floor";
   RegisterClassExW(&windowClass);
   const int dpi = ScreenDpi();
-  RECT outer{0, 0, Pixels(layout::kClientWidth, dpi), Pixels(layout::kClientHeight, dpi)};
+  const layout::Size client = layout::ClientPixels(dpi);
+  RECT outer{0, 0, client.width, client.height};
   AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
   HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Quorlane", kStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
