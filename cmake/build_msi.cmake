@@ -26,11 +26,10 @@ configure_file(${windows}/Quorlane.wxs.in ${WORK}/Quorlane.wxs @ONLY)
 # Japanese text in the tables needs the database's code page (932), which wixl leaves neutral.
 file(WRITE ${WORK}/_ForceCodepage.idt "\r\n\r\n932\t_ForceCodepage\r\n")
 
-# msidbComponentAttributes: 64-bit 256, Permanent 16, NeverOverwrite 128. An upgrade removes the
-# old version before installing the new one; Permanent keeps the administrator's Quorlane.ini
-# through that, NeverOverwrite keeps the new sample from replacing it.
+# Component attributes: 64-bit 256 (wixl's Win64), Permanent 16, NeverOverwrite 128. An upgrade
+# removes the old version before installing the new one; Permanent keeps the administrator's
+# Quorlane.ini through that, NeverOverwrite keeps the new sample from replacing it.
 set(queries
-  "UPDATE Component SET Attributes = 256 WHERE Component = 'Program'"
   "UPDATE Component SET Attributes = 400 WHERE Component = 'Settings'"
   "UPDATE Shortcut SET Description = '会議の経過時間と発生費用を毎秒表示します' WHERE Shortcut = 'StartMenu'"
   "UPDATE LaunchCondition SET Description = 'Quorlane の新しいバージョンがインストールされています。'

@@ -19,6 +19,7 @@ table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }
 field() { cut -f"$1" | xargs; }  # field N: that field of each row, on one line
 
 upgrade_code="{CFB0FBEA-C46A-478F-B650-A00D29AC9803}"
+check "under 200 KB" yes "$([ "$(stat -c %s "$msi")" -lt 204800 ] && echo yes || stat -c %s "$msi")"
 check "files" "Quorlane.exe Readme.txt ThirdPartyNotices.txt License.txt Quorlane.ini" \
   "$(table "$msi" File | field 3)"
 check "Start-menu shortcut: folder, name, target, Japanese description" \

@@ -39,6 +39,7 @@ check "icon images" "32x32x4 24x24x4 16x16x4" "$(icotool -l "$work/icon.ico" | s
   | xargs)"
 "$2" --config "$3" -B "$work" >/dev/null
 zip=$(ls "$work"/*.zip)
+check "zip under 150 KB" yes "$([ "$(stat -c %s "$zip")" -lt 153600 ] && echo yes || stat -c %s "$zip")"
 check "zip contents" "License.txt Quorlane.exe Quorlane.ini Readme.txt ThirdPartyNotices.txt" \
   "$(unzip -Z1 "$zip" | sed 's|.*/||' | sort | xargs)"
 # The notices list exactly the libraries and start-up files the linker's map says it took members
