@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Usage: msi_test.sh MSI BUILD_MSI.cmake [-D NAME=VALUE]...
-# The MSI as an IT department uses it, under Wine in the prefix $WINEPREFIX: its tables, a silent
+# The MSI as an IT department uses it, under Wine in a throwaway prefix: its tables, a silent
 # per-machine install whose program passes the window test, an upgrade to a 1.0.1 built by the
 # script with the same definitions that keeps an edited Quorlane.ini, and an uninstall that leaves
 # nothing of the program.
@@ -13,6 +13,8 @@ source "$here/../check.sh"
 source "$here/../../script/lib/wine.sh"
 work=$(mktemp -d)
 trap 'wine_stop; rm -rf "$work"' EXIT
+# A fresh prefix: nothing installed by an earlier run. (window_test.sh takes it from here too.)
+export WINEPREFIX=$work/prefix
 
 # table NAME: the rows of a table, without its three header lines.
 table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }
