@@ -1,11 +1,9 @@
 # Installs the Qt program as a Linux desktop application. The program reads Quorlane.ini beside
 # its own executable, so it gets a directory of its own with a launcher link on the PATH; the
-# Quorlane.ini there is a link to the administrator's file under etc.
+# Quorlane.ini there is a link to the administrator's file under etc. Its manual pages, changelog
+# and copyright file come with it (install_docs.cmake).
 set(QUORLANE_PROGRAM_DIR lib/quorlane)
 set(QUORLANE_LINUX_RESOURCES ${PROJECT_SOURCE_DIR}/resources/linux)
-set(QUORLANE_SCREENSHOT_URL
-    "https://raw.githubusercontent.com/quorlane/quorlane/v${PROJECT_VERSION}/docs/screenshot.png")
-set(QUORLANE_HOMEPAGE "https://github.com/quorlane/quorlane")
 
 install(TARGETS quorlane RUNTIME DESTINATION ${QUORLANE_PROGRAM_DIR})
 
@@ -19,6 +17,20 @@ install(CODE "set(QUORLANE_SAMPLE_SETTINGS \"${PROJECT_SOURCE_DIR}/resources/Quo
               set(QUORLANE_PROGRAM_DIR \"${QUORLANE_PROGRAM_DIR}\")")
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/install_settings.cmake)
 
+# The home page and screenshot in the metainfo only where a packager has given them.
+set(QUORLANE_METAINFO_LINKS "")
+if(QUORLANE_SCREENSHOT_URL)
+  string(APPEND QUORLANE_METAINFO_LINKS "  <screenshots>
+    <screenshot type=\"default\">
+      <caption>A meeting under way: elapsed time and cost so far</caption>
+      <caption xml:lang=\"ja\">会議中の画面：経過時間と発生費用</caption>
+      <image>${QUORLANE_SCREENSHOT_URL}</image>
+    </screenshot>
+  </screenshots>\n")
+endif()
+if(QUORLANE_HOMEPAGE)
+  string(APPEND QUORLANE_METAINFO_LINKS "  <url type=\"homepage\">${QUORLANE_HOMEPAGE}</url>\n")
+endif()
 configure_file(${QUORLANE_LINUX_RESOURCES}/quorlane.desktop.in ${QUORLANE_APP_ID}.desktop @ONLY)
 configure_file(${QUORLANE_LINUX_RESOURCES}/quorlane.metainfo.xml.in ${QUORLANE_APP_ID}.metainfo.xml
                @ONLY)
@@ -33,3 +45,5 @@ foreach(size 16 24 32 48 64 128 256)
 endforeach()
 install(FILES ${hicolor}/scalable/apps/quorlane.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${QUORLANE_APP_ID}.svg)
+
+include(${CMAKE_CURRENT_LIST_DIR}/install_docs.cmake)

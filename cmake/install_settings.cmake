@@ -1,5 +1,6 @@
-# Run by `cmake --install`: the sample settings under etc, and a relative link to them beside the
-# program, so that a packaged tree can be unpacked anywhere and still find its settings.
+# Run by `cmake --install`: the sample settings under etc, unless a settings file is there already
+# (an administrator's edits are never replaced), and an absolute link to them beside the program,
+# as Debian's policy asks of links between top-level directories.
 if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
   set(etc /etc)
 else()
@@ -7,8 +8,11 @@ else()
 endif()
 set(settings ${etc}/quorlane/Quorlane.ini)
 set(link ${CMAKE_INSTALL_PREFIX}/${QUORLANE_PROGRAM_DIR}/Quorlane.ini)
-# file(INSTALL) adds DESTDIR itself; file(CREATE_LINK) does not.
-file(INSTALL ${QUORLANE_SAMPLE_SETTINGS} DESTINATION ${etc}/quorlane)
-file(RELATIVE_PATH target ${CMAKE_INSTALL_PREFIX}/${QUORLANE_PROGRAM_DIR} ${settings})
-message(STATUS "Installing: $ENV{DESTDIR}${link} -> ${target}")
-file(CREATE_LINK ${target} $ENV{DESTDIR}${link} SYMBOLIC)
+# file(INSTALL) adds DESTDIR itself; if(EXISTS) and file(CREATE_LINK) do not.
+if(EXISTS $ENV{DESTDIR}${settings} OR IS_SYMLINK $ENV{DESTDIR}${settings})
+  message(STATUS "Keeping: $ENV{DESTDIR}${settings} (settings already there; the sample is not installed)")
+else()
+  file(INSTALL ${QUORLANE_SAMPLE_SETTINGS} DESTINATION ${etc}/quorlane)
+endif()
+message(STATUS "Installing: $ENV{DESTDIR}${link} -> ${settings}")
+file(CREATE_LINK ${settings} $ENV{DESTDIR}${link} SYMBOLIC)

@@ -1,14 +1,14 @@
 # `cpack -G DEB` in a build tree: quorlane_<version>_<arch>.deb for Debian and its derivatives.
-set(QUORLANE_PACKAGE_MAINTAINER "Quorlane maintainers <maintainers@quorlane.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorlane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT ${QUORLANE_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_CONTACT ${QUORLANE_MAINTAINER})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORLANE_HOMEPAGE})
+if(QUORLANE_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORLANE_HOMEPAGE})
+endif()
 # CPack indents the long description and turns its empty line into the " ." separator.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "meeting cost meter
 Type the number of attendees and press the start button: once a second the

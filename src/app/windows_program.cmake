@@ -37,12 +37,18 @@ set_target_properties(quorlane_win32_program PROPERTIES OUTPUT_NAME Quorlane)
 target_link_libraries(quorlane_win32_program PRIVATE quorlane_resources quorlane_win32
                       quorlane_warnings)
 quorlane_link_as_windows_program(quorlane_win32_program)
+# The linker's map tells what the program holds of the runtime libraries (ThirdPartyNotices.txt).
+target_link_options(quorlane_win32_program PRIVATE
+  "-Wl,-Map=$<TARGET_FILE_DIR:quorlane_win32_program>/Quorlane.map")
 quorlane_copy_sample_settings(quorlane_win32_program)
 
+# The zip: the program, its settings, the read-me, the licence and the notices (as the MSI).
 install(TARGETS quorlane_win32_program RUNTIME DESTINATION .)
 install(FILES "${PROJECT_SOURCE_DIR}/resources/Quorlane.ini"
               "${PROJECT_SOURCE_DIR}/resources/windows/Readme.txt"
+              "${PROJECT_SOURCE_DIR}/resources/windows/ThirdPartyNotices.txt"
         DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME License.txt)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Quorlane)
 set(CPACK_PACKAGE_FILE_NAME "Quorlane-${PROJECT_VERSION}-windows-x64")

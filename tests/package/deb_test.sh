@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Usage: deb_test.sh BUILD_DIR
-# Builds the Debian package from a build tree, checks what it holds and declares, validates its
+# Builds the Debian package from a build tree, checks what it holds and declares, runs lintian
+# (any error or warning fails, overrides only with their reason in the package), validates its
 # desktop entry and metainfo, then runs the window test on the program unpacked into a throwaway
-# root, where it must read /etc/quorlane/Quorlane.ini through the link beside it.
+# root, where it must read the unpacked /etc/quorlane/Quorlane.ini through the link beside it.
 set -euo pipefail
 build=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -17,10 +18,16 @@ id=io.github.quorlane.Quorlane
 expected=$(
   echo "-rw-r--r-- ./etc/quorlane/Quorlane.ini"
   echo "lrwxrwxrwx ./usr/bin/quorlane -> ../lib/quorlane/quorlane"
-  echo "lrwxrwxrwx ./usr/lib/quorlane/Quorlane.ini -> ../../../etc/quorlane/Quorlane.ini"
+  echo "lrwxrwxrwx ./usr/lib/quorlane/Quorlane.ini -> /etc/quorlane/Quorlane.ini"
   echo "-rwxr-xr-x ./usr/lib/quorlane/quorlane"
   echo "-rw-r--r-- ./usr/share/applications/$id.desktop"
   echo "-rw-r--r-- ./usr/share/metainfo/$id.metainfo.xml"
+  echo "-rw-r--r-- ./usr/share/doc/quorlane/changelog.gz"
+  echo "-rw-r--r-- ./usr/share/doc/quorlane/copyright"
+  echo "-rw-r--r-- ./usr/share/man/man1/quorlane.1.gz"
+  echo "-rw-r--r-- ./usr/share/man/ja/man1/quorlane.1.gz"
+  grep -q '^QUORLANE_MAINTAINER:STRING=.*<.*@.*>' "$build/CMakeCache.txt" \
+    || echo "-rw-r--r-- ./usr/share/lintian/overrides/quorlane"
   echo "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$id.svg"
   for size in 16 24 32 48 64 128 256; do
     echo "-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png"
@@ -34,9 +41,16 @@ for needed in 'libqt6widgets6 (>= ' 'fonts-ipafont-gothic | fonts-noto-cjk | fon
   [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks '$needed': $depends"; exit 1; }
 done
 
+size=$(stat -c %s "$deb")
+echo "$(basename "$deb"): $size bytes"
+[ "$size" -lt 81920 ] || { echo "the package is not under 80 KB"; exit 1; }
+lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "lintian finds fault"; exit 1; }
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 file "$root/usr/lib/quorlane/quorlane" | grep -q ', stripped' || { echo "not stripped"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+# The link names the installed /etc; this run reads the unpacked one.
+ln -sfn "$root/etc/quorlane/Quorlane.ini" "$root/usr/lib/quorlane/Quorlane.ini"
 "$here/../end_to_end/window_test.sh" "$root/usr/bin/quorlane" "$root/etc/quorlane/Quorlane.ini"

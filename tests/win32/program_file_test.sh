@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Usage: program_file_test.sh QUORLANE.EXE CPACK CPACK_CONFIG
 # The program file as Windows reads it: a GUI program that needs only Windows' own DLLs, its
-# manifest, its version record, and its icon with three 16-colour images; and the zip handed out.
+# manifest, its version record, and its icon with three 16-colour images; and the zip handed out,
+# whose notices cover what the linker put in.
 set -uo pipefail
 exe=$1
 source "$(dirname "$0")/../check.sh"
@@ -38,8 +39,17 @@ check "icon images" "32x32x4 24x24x4 16x16x4" "$(icotool -l "$work/icon.ico" | s
   | xargs)"
 "$2" --config "$3" -B "$work" >/dev/null
 zip=$(ls "$work"/*.zip)
-check "zip contents" "Quorlane.exe Quorlane.ini Readme.txt" \
+check "zip under 150 KB" yes "$([ "$(stat -c %s "$zip")" -lt 153600 ] && echo yes || stat -c %s "$zip")"
+check "zip contents" "License.txt Quorlane.exe Quorlane.ini Readme.txt ThirdPartyNotices.txt" \
   "$(unzip -Z1 "$zip" | sed 's|.*/||' | sort | xargs)"
+# The notices list exactly the libraries and start-up files the linker's map says it took members
+# from (besides our own): a new runtime library linked in needs its licence text there.
+map=$(dirname "$exe")/Quorlane.map
+used=$(sed -n '/^Archive member included/,/^Discarded/ s|^/[^(]*/\([^/(]*\)(.*|\1|p' "$map")
+startup=$(sed -n 's|^LOAD \(.*/\)\{0,1\}\([^/ ]*\.o\)$|\2|p' "$map")
+check "notices name what the map shows linked in" "$(sort -u <<<"$used"$'\n'"$startup" | xargs)" \
+  "$(unzip -p "$zip" '*/ThirdPartyNotices.txt' | tr -d '\r' | sed -n 's/^  \([^ ]*\.[ao]\)  .*/\1/p' \
+    | sort | xargs)"
 check "sample settings in the zip, byte for byte" same "$(unzip -p "$zip" '*/Quorlane.ini' \
   | cmp -s - "$(dirname "$0")/../../resources/Quorlane.ini" && echo same)"
 check_summary

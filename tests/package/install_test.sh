@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Usage: install_test.sh BUILD_DIR
+# `cmake --install` into a throwaway prefix twice: the first puts the sample settings under etc and
+# an absolute link to them beside the program; the second, after the administrator has edited the
+# settings, keeps the edits and says so.
+set -uo pipefail
+build=$1
+source "$(dirname "$0")/../check.sh"
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+settings=$prefix/etc/quorlane/Quorlane.ini
+
+cmake --install "$build" --prefix "$prefix" >"$prefix/first.log" || { cat "$prefix/first.log"; exit 1; }
+check "the sample installed" same \
+  "$(cmp -s "$settings" "$(dirname "$0")/../../resources/Quorlane.ini" && echo same)"
+check "absolute link beside the program" "$settings" "$(readlink "$prefix/lib/quorlane/Quorlane.ini")"
+
+printf '[DATA]\r\nCOST_PER_HOUR=7777\r\nMEMBER_COUNT=3\r\n' >"$settings"
+cmake --install "$build" --prefix "$prefix" >"$prefix/second.log" || { cat "$prefix/second.log"; exit 1; }
+check "edited settings kept" "[DATA] COST_PER_HOUR=7777 MEMBER_COUNT=3" "$(tr -d '\r' <"$settings" | xargs)"
+check "the install says so" 1 "$(grep -c "Keeping: $settings " "$prefix/second.log")"
+check_summary
