@@ -1,9 +1,5 @@
 #include "window/win32/dpi.h"
 
-#include <cmath>
-
-#include "window/layout.h"
-
 namespace quorlane::win32 {
 
 namespace {
@@ -27,10 +23,6 @@ UINT SystemDpi() {
 UINT WindowDpi(HWND window) {
   static const auto getDpiForWindow = OptionalUser32<decltype(GetDpiForWindow)>("GetDpiForWindow");
   return getDpiForWindow != nullptr ? getDpiForWindow(window) : SystemDpi();
-}
-
-int TwipsToPixels(int twips, UINT dpi) {
-  return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / layout::kTwipsPerInch));
 }
 
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {

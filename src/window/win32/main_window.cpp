@@ -5,50 +5,32 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "window/placement.h"
-#include "window/win32/read_out.h"
+#include "window/spoken.h"
+#include "window/win32/accessibility.h"
+#include "window/win32/dpi.h"
 #include "window/win32/text.h"
-#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 
-struct Win32Controls {
-  TextBox txtMemnberCount;
-  Button btnStart;
-  ReadOut lblTime;
-  ReadOut lblCost;
-  Timer tmrMain;
-};
-
 namespace {
+
+using layout::ControlId;
 
 constexpr wchar_t kClassName[] = L"FrmMain";
 // The first icon group in the program's resources: the file's icon and the window's.
 constexpr int kIconId = 1;
-// Away from IDOK and IDCANCEL, which IsDialogMessageW sends for Enter and Esc.
-constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kTimerId = 1;
-constexpr UINT kShowWarnings = WM_APP + 1;
+constexpr UINT kWindowShown = WM_APP + 1;
 
 // Fixed single border, system menu and minimise; without a sizing border or a maximise box the
 // user can neither resize nor maximise it.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Lets IsDialogMessageW walk the controls for Tab and the access keys.
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-
-std::size_t IndexOf(layout::ControlId id) {
-  return static_cast<std::size_t>(id);
-}
-
-// In the client area: a frame's children are laid out from the frame's corner, but are children
-// of the window itself, since a group box passes neither WM_COMMAND nor WM_CTLCOLOR* on.
-RECT PixelBox(const layout::Control& control, UINT dpi) {
-  const layout::Rect box =
-      layout::PixelBox(control.id, static_cast<int>(dpi), layout::Origin::Client);
-  return {box.left, box.top, box.left + box.width, box.top + box.height};
-}
 
 struct NativeKind {
   const wchar_t* className;
@@ -71,43 +53,63 @@ NativeKind NativeKindOf(const layout::Control& control) {
   return {WC_STATICW, SS_NOPREFIX | align, 0};
 }
 
+// Tab walks the controls in the order they were made: the table's order, with the controls that
+// take the focus in the slots of its tab column.
+constexpr std::array<ControlId, layout::kControlCount> CreationOrder() {
+  std::array<ControlId, layout::kControlCount> order{};
+  std::size_t focusable = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const layout::Control& control = layout::kControls[i];
+    order[i] = layout::TakesFocus(control.kind) ? layout::kFocusOrder[focusable++] : control.id;
+  }
+  return order;
+}
+
+[[noreturn]] void Fail(const wchar_t* what) {
+  const std::wstring message =
+      std::wstring(what) + L"(エラー " + std::to_wstring(GetLastError()) + L")";
+  MessageBoxW(nullptr, message.c_str(), Widen(layout::kTitle).c_str(), MB_OK | MB_ICONERROR);
+  std::exit(EXIT_FAILURE);
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  const auto icon = [instance](int width, int height) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                         GetSystemMetrics(width), GetSystemMetrics(height),
+                                         LR_SHARED));
+  };
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXICON),
-                                                    GetSystemMetrics(SM_CYICON), LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hIcon = icon(SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  // A second window in the same process finds the class there already.
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    Fail(L"ウィンドウクラスを登録できませんでした。");
+  }
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW highContrast{sizeof highContrast, 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+         (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) {
+MainWindow::MainWindow(HINSTANCE instance, FrmMain::Clock clock,
+                       FrmMain::PathSource settingsFilePath)
+    : clock_(std::move(clock)), settingsFilePath_(std::move(settingsFilePath)) {
   RegisterWindowClass(instance, WindowProcedure);
-  CreateWindowExW(kExStyle, kClassName, Widen(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-  const UINT dpi = WindowDpi(window_);
-  const auto readOut = [&](layout::ControlId name) {
-    const std::size_t index = IndexOf(name);
-    const RECT box = PixelBox(layout::kControls[index], dpi);
-    return ReadOut(handles_[index], *layout::kControls[index].font, box.right - box.left, dpi);
-  };
-  controls_ = std::make_unique<Win32Controls>(
-      TextBox(Handle(layout::ControlId::txtMemnberCount)),
-      Button(Handle(layout::ControlId::btnStart)), readOut(layout::ControlId::lblTime),
-      readOut(layout::ControlId::lblCost), Timer(window_, kTimerId));
-  frmMain_ = std::make_unique<FrmMain>(FrmMainControls{*this, controls_->txtMemnberCount,
-                                                       controls_->btnStart, controls_->lblTime,
-                                                       controls_->lblCost, controls_->tmrMain});
-  frmMain_->Form_Load();
+  if (CreateWindowExW(kExStyle, kClassName, Widen(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                      this) == nullptr) {
+    Fail(L"ウィンドウを作成できませんでした。");
+  }
 }
 
 MainWindow::~MainWindow() {
@@ -115,11 +117,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Show(int showCommand) {
-  ShowWindow(window_, showCommand);
+  const bool maximise = showCommand == SW_SHOWMAXIMIZED || showCommand == SW_MAXIMIZE;
+  ShowWindow(window_, maximise ? SW_SHOWNORMAL : showCommand);
   UpdateWindow(window_);
-  // The WM_SIZE of creation came before Form_Load; for the handlers the first show is the first
-  // resize, whether or not ShowWindow sends another.
-  OnSize();
 }
 
 int MainWindow::RunMessageLoop() {
@@ -159,7 +159,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
       if (HBRUSH brush =
@@ -170,17 +170,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    case WM_SHOWWINDOW:
-      OnShowWindow(wParam != FALSE);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      OnSettingChange();
       break;
-    case kShowWarnings:
-      OnShowWarnings();
+    case WM_SHOWWINDOW:
+      // The warnings come once the window has been drawn, as windows of their own above it.
+      if (wParam != FALSE) PostMessageW(window_, kWindowShown, 0, 0);
+      break;
+    case kWindowShown:
+      frmMain_->WindowShown();
       return 0;
-    case WM_SIZE:
-      OnSize();
+    case WM_SIZE:  // also on minimise and restore, which are size changes in Win32
+      frmMain_->Form_Resize();
       return 0;
     case WM_TIMER:
-      if (wParam == kTimerId) OnTimer();
+      if (wParam == kTimerId) frmMain_->tmrMain_Timer();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -191,9 +196,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// The handlers' first WM_SIZE comes from the layout, after Form_Load has taken the title.
 void MainWindow::OnCreate() {
   CreateControls();
-  ApplyLayout(WindowDpi(window_), nullptr);
+  const UINT dpi = WindowDpi(window_);
+  const auto readOut = [&](ControlId id) { return ReadOut(Handle(id), id, dpi); };
+  parts_ = std::make_unique<Parts>(
+      TextBox(Handle(ControlId::txtMemnberCount)),
+      Button(Handle(ControlId::btnStart), [this] { frmMain_->btnStart_Click(); }),
+      readOut(ControlId::lblTime), readOut(ControlId::lblCost), Timer(window_, kTimerId));
+  frmMain_ = std::make_unique<FrmMain>(parts_->Bind(*this), clock_, settingsFilePath_);
+  highContrast_ = HighContrastOn();
+  frmMain_->Form_Load();
+  ApplyLayout(dpi, nullptr);
 }
 
 // The focus comes back to the control that had it; the first time, to the first in tab order.
@@ -206,23 +221,32 @@ void MainWindow::OnActivate(bool active, bool minimised) {
   }
 }
 
-void MainWindow::OnCommand(int id, int code) {
-  if (code == BN_CLICKED &&
-      id == kFirstControlId + static_cast<int>(IndexOf(layout::ControlId::btnStart))) {
-    frmMain_->btnStart_Click();
+// Enter comes as IDOK, from no control: a window that is not a dialog has no default button, so
+// the focused push button takes it, as in a dialog.
+void MainWindow::OnCommand(int id, HWND control, int code) {
+  HWND focus = GetFocus();
+  if (id == IDOK && control == nullptr &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
+    SendMessageW(focus, BM_CLICK, 0, 0);
+    return;
   }
+  parts_->btnStart.OnCommand(control, code);
 }
 
-// Labels draw only their text, as on the other front ends: the box of lblCost reaches into the box
-// of the label before it, and neither may blot out the other's text.
+COLORREF LabelTextColor(const layout::Control& label, bool highContrast) {
+  if (!label.color || highContrast) return GetSysColor(COLOR_WINDOWTEXT);
+  return RGB(label.color->red, label.color->green, label.color->blue);
+}
+
+// Labels draw only their text: the box of lblCost reaches into the box of the label before it, and
+// neither may blot out the other's text.
 HBRUSH MainWindow::OnCtlColorStatic(HDC dc, HWND control) const {
   const auto found = std::ranges::find(handles_, control);
   if (found == handles_.end()) return nullptr;
-  const layout::Control& label =
-      layout::kControls[static_cast<std::size_t>(found - handles_.begin())];
+  const auto& label = layout::kControls[static_cast<std::size_t>(found - handles_.begin())];
   if (label.kind != layout::Kind::Label) return nullptr;
   SetBkMode(dc, TRANSPARENT);
-  if (label.color) SetTextColor(dc, RGB(label.color->red, label.color->green, label.color->blue));
+  SetTextColor(dc, LabelTextColor(label, highContrast_));
   return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
@@ -231,24 +255,10 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
   ApplyLayout(dpi, &topLeft);
 }
 
-void MainWindow::OnShowWindow(bool shown) {
-  if (shown) frmMain_->WindowShown();
-}
-
-void MainWindow::OnShowWarnings() {
-  const std::wstring caption = Widen(layout::kTitle);
-  for (const std::wstring& message : std::exchange(pendingWarnings_, {})) {
-    MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-  }
-}
-
-// Also on minimise and restore, which are size changes in Win32.
-void MainWindow::OnSize() {
-  if (frmMain_) frmMain_->Form_Resize();
-}
-
-void MainWindow::OnTimer() {
-  frmMain_->tmrMain_Timer();
+void MainWindow::OnSettingChange() {
+  const bool highContrast = HighContrastOn();
+  if (highContrast == std::exchange(highContrast_, highContrast)) return;
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::string MainWindow::Title() const {
@@ -269,57 +279,42 @@ void MainWindow::PinTopLeft() {
 }
 
 void MainWindow::ShowWarning(const std::string& message) {
-  pendingWarnings_.push_back(Widen(message));
-  QueueWarnings();
+  MessageBoxW(window_, Widen(message).c_str(), Widen(layout::kTitle).c_str(),
+              MB_OK | MB_ICONWARNING);
 }
 
-// In table order, so each label comes before the box it names and the tab order follows.
 void MainWindow::CreateControls() {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-  for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-    const layout::Control& control = layout::kControls[i];
+  for (const ControlId id : CreationOrder()) {
+    const layout::Control& control = layout::ControlAt(id);
     const NativeKind kind = NativeKindOf(control);
-    handles_[i] = CreateWindowExW(
-        kind.exStyle, kind.className, Widen(control.text).c_str(),
-        WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
-        instance, nullptr);
+    HWND handle = CreateWindowExW(kind.exStyle, kind.className, Widen(control.text).c_str(),
+                                  WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_, nullptr,
+                                  instance, nullptr);
+    handles_[static_cast<std::size_t>(id)] = handle;
+    SetSpokenName(handle, layout::SpokenName(id));
   }
-  Edit_LimitText(Handle(layout::ControlId::txtMemnberCount), 0);  // as much as the box can hold
+  Edit_LimitText(Handle(ControlId::txtMemnberCount), 0);  // as much as the box can hold
 }
 
 void MainWindow::ApplyLayout(UINT dpi, const POINT* topLeft) {
-  const SIZE size =
-      WindowSizeForClient(TwipsToPixels(layout::kClientWidth, dpi),
-                          TwipsToPixels(layout::kClientHeight, dpi), kStyle, kExStyle, dpi);
+  const layout::Size client = layout::ClientPixels(static_cast<int>(dpi));
+  const SIZE size = WindowSizeForClient(client.width, client.height, kStyle, kExStyle, dpi);
   SetWindowPos(window_, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx,
                size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
   const LOGFONTW messageFont = MessageFont(dpi);
   UniqueFont font(CreateFontIndirectW(&messageFont));
-  for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-    const RECT box = PixelBox(layout::kControls[i], dpi);
-    SetWindowPos(handles_[i], nullptr, box.left, box.top, box.right - box.left,
-                 box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!layout::kControls[i].font) {
-      SendMessageW(handles_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    }
+  for (const layout::Control& control : layout::kControls) {
+    const layout::Rect box =
+        layout::PixelBox(control.id, static_cast<int>(dpi), layout::Origin::Client);
+    HWND handle = Handle(control.id);
+    SetWindowPos(handle, nullptr, box.left, box.top, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!control.font) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
   messageFont_ = std::move(font);
-  if (controls_) {
-    for (auto [readOut, name] : {std::pair{&controls_->lblTime, layout::ControlId::lblTime},
-                                 std::pair{&controls_->lblCost, layout::ControlId::lblCost}}) {
-      const RECT box = PixelBox(layout::kControls[IndexOf(name)], dpi);
-      readOut->Rescale(box.right - box.left, dpi);
-    }
-  }
-}
-
-HWND MainWindow::Handle(layout::ControlId name) const {
-  return handles_[IndexOf(name)];
-}
-
-void MainWindow::QueueWarnings() {
-  if (!pendingWarnings_.empty()) PostMessageW(window_, kShowWarnings, 0, 0);
+  parts_->lblTime.Rescale(dpi);
+  parts_->lblCost.Rescale(dpi);
 }
 
 }  // namespace quorlane::win32

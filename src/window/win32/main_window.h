@@ -10,40 +10,48 @@
 #include "window/controls.h"
 #include "window/frm_main.h"
 #include "window/layout.h"
-#include "window/win32/dpi.h"
+#include "window/win32/font.h"
+#include "window/win32/read_out.h"
+#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 
-struct Win32Controls;
+// A label's text colour; in high contrast every text takes the theme's, to stay readable.
+COLORREF LabelTextColor(const layout::Control& label, bool highContrast);
 
 // The main window in Win32: creates the native controls from the layout data, adapts them to the
-// control interfaces and forwards window messages to FrmMain's handlers. The window procedure only
-// unpacks a message and calls its On<Message> handler.
-class MainWindow final : private FormControl {
+// control interfaces and forwards window messages to FrmMain's handlers. Everything is made, and
+// Form_Load runs, in OnCreate; the window procedure only unpacks a message and calls its
+// On<Message> handler. The handlers' view of the window (FormControl) is open to tests.
+class MainWindow final : public FormControl {
  public:
-  // Creates the window and its controls and runs Form_Load; the window is not shown yet.
-  explicit MainWindow(HINSTANCE instance);
+  // Creates the window, hidden; ends the program with a message if Windows will not make it.
+  explicit MainWindow(HINSTANCE instance, FrmMain::Clock clock = Now,
+                      FrmMain::PathSource settingsFilePath = SettingsFilePath);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
+  // A request to start maximised shows the window normal: it has a fixed size.
   void Show(int showCommand);
   // Until the window is closed; gives the exit code. Tab and Alt+S come from IsDialogMessageW.
   int RunMessageLoop();
+  HWND Handle() const { return window_; }
+  HWND Handle(layout::ControlId id) const { return handles_[static_cast<std::size_t>(id)]; }
 
  private:
+  using Parts = FrmMainParts<TextBox, Button, ReadOut, Timer>;
+
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCreate();
   void OnActivate(bool active, bool minimised);
-  void OnCommand(int id, int code);
+  void OnCommand(int id, HWND control, int code);
   HBRUSH OnCtlColorStatic(HDC dc, HWND control) const;
   void OnDpiChanged(UINT dpi, const RECT& suggested);
-  void OnShowWindow(bool shown);
+  void OnSettingChange();
   void OnShowWarnings();
-  void OnSize();
-  void OnTimer();
 
   std::string Title() const override;
   void SetTitle(const std::string& title) override;
@@ -52,16 +60,18 @@ class MainWindow final : private FormControl {
   void ShowWarning(const std::string& message) override;
 
   void CreateControls();
-  // Places the window and every control, and sets their fonts, for dpi.
+  // Sizes the window and places every control, and sets their fonts, for dpi; moves the window
+  // only to a given corner.
   void ApplyLayout(UINT dpi, const POINT* topLeft);
-  HWND Handle(layout::ControlId name) const;
-  void QueueWarnings();
 
+  FrmMain::Clock clock_;
+  FrmMain::PathSource settingsFilePath_;
   HWND window_ = nullptr;
-  std::array<HWND, layout::kControls.size()> handles_{};
+  std::array<HWND, layout::kControlCount> handles_{};
   UniqueFont messageFont_;
   HWND focus_ = nullptr;
-  std::unique_ptr<Win32Controls> controls_;
+  bool highContrast_ = false;
+  std::unique_ptr<Parts> parts_;
   std::unique_ptr<FrmMain> frmMain_;
   std::vector<std::wstring> pendingWarnings_;
 };

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace quorlane::win32 {
+namespace quorlane {
 
 std::wstring Widen(std::string_view utf8) {
   const int size = static_cast<int>(utf8.size());
@@ -23,4 +23,4 @@ std::string Narrow(std::wstring_view utf16) {
   return utf8;
 }
 
-}  // namespace quorlane::win32
+}  // namespace quorlane

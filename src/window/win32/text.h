@@ -4,9 +4,9 @@
 #include <string_view>
 
 // The handlers speak UTF-8; the "W" functions want UTF-16.
-namespace quorlane::win32 {
+namespace quorlane {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-}  // namespace quorlane::win32
+}  // namespace quorlane

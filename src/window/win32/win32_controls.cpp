@@ -1,5 +1,9 @@
 #include "window/win32/win32_controls.h"
 
+#include <utility>
+
+#include "window/spoken.h"
+#include "window/win32/accessibility.h"
 #include "window/win32/text.h"
 
 namespace quorlane::win32 {
@@ -27,8 +31,16 @@ void TextBox::SetEnabled(bool enabled) {
   EnableWindow(box_, enabled ? TRUE : FALSE);
 }
 
+Button::Button(HWND button, std::function<void()> onClick)
+    : button_(button), onClick_(std::move(onClick)) {}
+
 void Button::SetCaption(const std::string& caption) {
   SetWindowTextW(button_, Widen(caption).c_str());
+  SetSpokenName(button_, layout::SpokenText(caption));
+}
+
+void Button::OnCommand(HWND control, int code) const {
+  if (control == button_ && code == BN_CLICKED) onClick_();
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "window/controls.h"
@@ -21,13 +22,17 @@ class TextBox final : public TextBoxControl {
   HWND box_;
 };
 
+// A push button that carries its click; its spoken name follows its caption.
 class Button final : public ButtonControl {
  public:
-  explicit Button(HWND button) : button_(button) {}
+  Button(HWND button, std::function<void()> onClick);
   void SetCaption(const std::string& caption) override;
+  // The parent's WM_COMMAND, from whichever control.
+  void OnCommand(HWND control, int code) const;
 
  private:
   HWND button_;
+  std::function<void()> onClick_;
 };
 
 // WM_TIMER to the window, identified by id.
