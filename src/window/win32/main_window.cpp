@@ -119,6 +119,8 @@ MainWindow::~MainWindow() {
 void MainWindow::Show(int showCommand) {
   const bool maximise = showCommand == SW_SHOWMAXIMIZED || showCommand == SW_MAXIMIZE;
   ShowWindow(window_, maximise ? SW_SHOWNORMAL : showCommand);
+  // Windows may still take a shortcut's maximise from the start-up info at the first show.
+  if (IsZoomed(window_)) ShowWindow(window_, SW_RESTORE);
   UpdateWindow(window_);
 }
 
