@@ -5,8 +5,8 @@
 
 #include "window/placement.h"
 #include "window/read_out_fit.h"
-#include "window/win32/accessibility.h"
 #include "window/win32/text.h"
+#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 

@@ -1,12 +1,27 @@
 #include "window/win32/win32_controls.h"
 
-#include <utility>
+// The property and class ids of oleacc.h defined here rather than taken from a library.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include "window/spoken.h"
-#include "window/win32/accessibility.h"
 #include "window/win32/text.h"
 
 namespace quorlane::win32 {
+
+namespace {
+
+void Annotate(HWND control, const MSAAPROPID& property, std::string_view text) {
+  IAccPropServices* services = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+    services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                             Widen(text).c_str());
+    services->Release();
+  }
+}
+
+}  // namespace
 
 std::string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -15,32 +30,22 @@ std::string WindowText(HWND window) {
   return Narrow(text);
 }
 
-std::string TextBox::Text() const {
-  return WindowText(box_);
+void SetWindowTextUtf8(HWND window, std::string_view text) {
+  SetWindowTextW(window, Widen(text).c_str());
 }
 
-void TextBox::SetText(const std::string& text) {
-  SetWindowTextW(box_, Widen(text).c_str());
+void SetSpokenName(HWND control, std::string_view name) {
+  Annotate(control, PROPID_ACC_NAME, name);
 }
 
-bool TextBox::Enabled() const {
-  return IsWindowEnabled(box_) != FALSE;
+void SetSpokenValue(HWND control, std::string_view value) {
+  Annotate(control, PROPID_ACC_VALUE, value);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
-
-void TextBox::SetEnabled(bool enabled) {
-  EnableWindow(box_, enabled ? TRUE : FALSE);
-}
-
-Button::Button(HWND button, std::function<void()> onClick)
-    : button_(button), onClick_(std::move(onClick)) {}
 
 void Button::SetCaption(const std::string& caption) {
-  SetWindowTextW(button_, Widen(caption).c_str());
+  SetWindowTextUtf8(button_, caption);
   SetSpokenName(button_, layout::SpokenText(caption));
-}
-
-void Button::OnCommand(HWND control, int code) const {
-  if (control == button_ && code == BN_CLICKED) onClick_();
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -4,19 +4,32 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "window/controls.h"
 
-// Native controls seen through the interfaces the window's handlers drive.
+// Native controls seen through the interfaces the window's handlers drive, and what screen readers
+// hear of them.
 namespace quorlane::win32 {
+
+// A window's text in UTF-8.
+std::string WindowText(HWND window);
+void SetWindowTextUtf8(HWND window, std::string_view text);
+
+// Through the system's Dynamic Annotation (oleacc): a name that holds whatever the control's text,
+// and a read-out's text as its value. Without COM, controls keep the names of their texts.
+void SetSpokenName(HWND control, std::string_view name);
+// Also tells listening screen readers that the value changed.
+void SetSpokenValue(HWND control, std::string_view value);
 
 class TextBox final : public TextBoxControl {
  public:
   explicit TextBox(HWND box) : box_(box) {}
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-  bool Enabled() const override;
-  void SetEnabled(bool enabled) override;
+  std::string Text() const override { return WindowText(box_); }
+  void SetText(const std::string& text) override { SetWindowTextUtf8(box_, text); }
+  bool Enabled() const override { return IsWindowEnabled(box_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(box_, enabled ? TRUE : FALSE); }
 
  private:
   HWND box_;
@@ -25,10 +38,13 @@ class TextBox final : public TextBoxControl {
 // A push button that carries its click; its spoken name follows its caption.
 class Button final : public ButtonControl {
  public:
-  Button(HWND button, std::function<void()> onClick);
+  Button(HWND button, std::function<void()> onClick)
+      : button_(button), onClick_(std::move(onClick)) {}
   void SetCaption(const std::string& caption) override;
   // The parent's WM_COMMAND, from whichever control.
-  void OnCommand(HWND control, int code) const;
+  void OnCommand(HWND control, int code) const {
+    if (control == button_ && code == BN_CLICKED) onClick_();
+  }
 
  private:
   HWND button_;
@@ -48,8 +64,5 @@ class Timer final : public TimerControl {
   UINT interval_ = USER_TIMER_MINIMUM;
   bool enabled_ = false;
 };
-
-// A window's text in UTF-8.
-std::string WindowText(HWND window);
 
 }  // namespace quorlane::win32
