@@ -60,14 +60,9 @@ void ReadOut::Fit() {
 }
 
 int ReadOut::TextWidth(double points) const {
-  UniqueFont other;
-  HFONT font = font_.get();
-  if (!font_ || points != points_) {
-    other = FontAt(points);
-    font = other.get();
-  }
+  const UniqueFont font = FontAt(points);
   HDC dc = GetDC(label_);
-  HGDIOBJ previous = SelectObject(dc, font);
+  HGDIOBJ previous = SelectObject(dc, font.get());
   SIZE size{};
   GetTextExtentPoint32W(dc, text_.data(), static_cast<int>(text_.size()), &size);
   SelectObject(dc, previous);
