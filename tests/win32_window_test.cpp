@@ -24,7 +24,6 @@ using Clock = std::chrono::steady_clock;
 
 class Win32WindowTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
   ~Win32WindowTest() override { std::filesystem::remove(settings_); }
 
   // 3600 yen per attendee-hour and two attendees, shown normal.
@@ -39,6 +38,7 @@ class Win32WindowTest : public testing::Test {
         },
         [this] { return settings_.native(); });
     window_->Show(SW_SHOWNORMAL);
+    Pump(std::chrono::milliseconds(50));  // as far as the names given once it is on screen
   }
 
   HWND Handle(ControlId id) const { return window_->Handle(id); }

@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 
 headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 check "subsystem" "Windows GUI" "$(sed -n 's/^Subsystem.*(\(.*\))$/\1/p' <<<"$headers")"
-check "only Windows' own DLLs" "COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll ole32.dll" \
+check "only Windows' own DLLs" "COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" \
   "$(awk '/DLL Name:/ {print $3}' <<<"$headers" | sort | xargs)"
 
 manifest=$(wrestool -x --raw --type=24 "$exe")

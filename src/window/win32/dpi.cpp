@@ -1,5 +1,7 @@
 #include "window/win32/dpi.h"
 
+#include "window/win32/system_function.h"
+
 namespace quorlane::win32 {
 
 namespace {
@@ -7,8 +9,7 @@ namespace {
 // A user32 function that older Windows lacks, or null.
 template <typename Function>
 Function* OptionalUser32(const char* name) {
-  const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
+  return SystemFunction<Function>(L"user32.dll", name);
 }
 
 UINT SystemDpi() {

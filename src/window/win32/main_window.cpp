@@ -95,6 +95,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != FALSE) PostMessageW(window_, kWindowShown, 0, 0);
       break;
     case kWindowShown:
+      if (StartSpokenNames()) controls_->GiveSpokenNames();
       frmMain_->WindowShown();
       return 0;
     case WM_SIZE:  // also on minimise and restore, which are size changes in Win32

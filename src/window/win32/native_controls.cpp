@@ -36,13 +36,20 @@ NativeControls::NativeControls(HWND parent) {
     const layout::Control& control = layout::ControlAt(id);
     const NativeKind& kind = kNativeKinds[static_cast<std::size_t>(control.kind)];
     const DWORD align = control.align == layout::Align::Right ? SS_RIGHT : 0;
-    HWND handle = CreateWindowExW(kind.exStyle, kind.className, Widen(control.text).c_str(),
-                                  WS_CHILD | WS_VISIBLE | kind.style | align, 0, 0, 0, 0, parent,
-                                  nullptr, instance, nullptr);
-    handles_[static_cast<std::size_t>(id)] = handle;
-    SetSpokenName(handle, layout::SpokenName(id));
+    handles_[static_cast<std::size_t>(id)] = CreateWindowExW(
+        kind.exStyle, kind.className, Widen(control.text).c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style | align, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
   }
   Edit_LimitText(Handle(layout::ControlId::txtMemnberCount), 0);  // as much as the box can hold
+}
+
+void NativeControls::GiveSpokenNames() const {
+  for (const layout::Control& control : layout::kControls) {
+    SetSpokenName(Handle(control.id), layout::SpokenName(control.id));
+    if (layout::TextIsValue(control.id)) {
+      SetSpokenValue(Handle(control.id), WindowText(Handle(control.id)));
+    }
+  }
 }
 
 void NativeControls::Place(UINT dpi) {

@@ -16,8 +16,10 @@ namespace quorlane::win32 {
 // WM_COMMAND nor WM_CTLCOLORSTATIC on.
 class NativeControls {
  public:
-  // Makes them, in tab order, each with its spoken name; Place gives them their boxes.
+  // Makes them in tab order; Place gives them their boxes.
   explicit NativeControls(HWND parent);
+  // The names screen readers hear, and the read-outs' figures as their values.
+  void GiveSpokenNames() const;
   // Their boxes and the desktop's message font for dpi (the read-outs keep their own fonts).
   void Place(UINT dpi);
   HWND Handle(layout::ControlId id) const { return handles_[static_cast<std::size_t>(id)]; }

@@ -5,15 +5,21 @@
 #include <oleacc.h>
 
 #include "window/spoken.h"
+#include "window/win32/system_function.h"
 #include "window/win32/text.h"
 
 namespace quorlane::win32 {
 
 namespace {
 
+// Set by StartSpokenNames: COM comes in once the window is on screen, so that loading it does not
+// hold up the start.
+decltype(CoCreateInstance)* coCreateInstance = nullptr;
+
 void Annotate(HWND control, const MSAAPROPID& property, std::string_view text) {
   IAccPropServices* services = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+  if (coCreateInstance != nullptr &&
+      SUCCEEDED(coCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                  IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
     services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
                              Widen(text).c_str());
@@ -32,6 +38,14 @@ std::string WindowText(HWND window) {
 
 void SetWindowTextUtf8(HWND window, std::string_view text) {
   SetWindowTextW(window, Widen(text).c_str());
+}
+
+bool StartSpokenNames() {
+  if (coCreateInstance != nullptr) return false;
+  const auto initialise = SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  if (initialise == nullptr || FAILED(initialise(nullptr, COINIT_APARTMENTTHREADED))) return false;
+  coCreateInstance = SystemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+  return coCreateInstance != nullptr;
 }
 
 void SetSpokenName(HWND control, std::string_view name) {
