@@ -102,7 +102,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       frmMain_->Form_Resize();
       return 0;
     case WM_TIMER:
-      if (wParam == kTimerId) frmMain_->tmrMain_Timer();
+      if (wParam == kTimerId) {
+        frmMain_->tmrMain_Timer();
+        parts_->lblTime.AnnounceChange();
+        parts_->lblCost.AnnounceChange();
+      }
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

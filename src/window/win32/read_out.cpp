@@ -23,12 +23,16 @@ ReadOut::ReadOut(HWND label, layout::ControlId id, UINT dpi)
 
 void ReadOut::SetCaption(const std::string& caption) {
   std::wstring text = Widen(caption);
-  if (text == text_) return;  // nothing new to draw or to announce
+  if (text == text_) return;  // nothing new to draw
   text_ = std::move(text);
   SetWindowTextW(label_, text_.c_str());
   Fit();
   Repaint();
-  SetSpokenValue(label_, caption);
+}
+
+void ReadOut::AnnounceChange() {
+  if (text_ == std::exchange(announced_, text_)) return;
+  SetSpokenValue(label_, Narrow(text_));
 }
 
 void ReadOut::Rescale(UINT dpi) {

@@ -17,6 +17,8 @@ class ReadOut final : public LabelControl {
  public:
   ReadOut(HWND label, layout::ControlId id, UINT dpi);
   void SetCaption(const std::string& caption) override;
+  // Tells screen readers of a new figure, once the handler has written its last.
+  void AnnounceChange();
   // After a change of the window's DPI.
   void Rescale(UINT dpi);
 
@@ -30,6 +32,7 @@ class ReadOut final : public LabelControl {
   layout::ControlId id_;
   UINT dpi_;
   std::wstring text_;
+  std::wstring announced_ = text_;
   double points_ = 0;
   UniqueFont font_;
 };
