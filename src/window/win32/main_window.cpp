@@ -146,11 +146,10 @@ void MainWindow::OnActivate(bool active, bool minimised) {
 // Enter comes as IDOK, from no control: a window that is not a dialog has no default button, so
 // the focused push button takes it, as in a dialog.
 void MainWindow::OnCommand(int id, HWND control, int code) {
+  constexpr LRESULT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
   HWND focus = GetFocus();
-  if (id == IDOK && control == nullptr &&
-      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
-    SendMessageW(focus, BM_CLICK, 0, 0);
-  }
+  const bool onButton = (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & kPushButton) != 0;
+  if (id == IDOK && control == nullptr && onButton) SendMessageW(focus, BM_CLICK, 0, 0);
   parts_->btnStart.OnCommand(control, code);
 }
 

@@ -17,10 +17,10 @@ namespace quorlane::win32 {
 std::string WindowText(HWND window);
 void SetWindowTextUtf8(HWND window, std::string_view text);
 
-// Through the system's Dynamic Annotation (oleacc): a name that holds whatever the control's text,
-// and a read-out's text as its value. Until StartSpokenNames, and without COM, controls keep the
-// names of their texts.
-// Starts COM on this thread; true the first time it succeeds.
+// Screen readers' names through the system's Dynamic Annotation (oleacc): a name that holds
+// whatever the control's text, and a read-out's text as its value. Until StartSpokenNames has
+// started COM on this thread (it answers true the first time it does), and without COM, controls
+// keep the names of their texts.
 bool StartSpokenNames();
 void SetSpokenName(HWND control, std::string_view name);
 // Also tells listening screen readers that the value changed.
