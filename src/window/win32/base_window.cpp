@@ -16,7 +16,7 @@ constexpr int kIconId = 1;
 }  // namespace
 
 void Fail(const wchar_t* what) {
-  const std::wstring message = what + (L"(エラー " + std::to_wstring(GetLastError()) + L")");
+  const std::wstring message = what + Widen("(エラー " + std::to_string(GetLastError()) + ")");
   MessageBoxW(nullptr, message.c_str(), Widen(layout::kTitle).c_str(), MB_OK | MB_ICONERROR);
   std::exit(EXIT_FAILURE);
 }
