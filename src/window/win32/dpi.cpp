@@ -1,8 +1,6 @@
 #include "window/win32/dpi.h"
 
-#include <cmath>
-
-#include "window/layout.h"
+#include "window/win32/system_function.h"
 
 namespace quorlane::win32 {
 
@@ -11,8 +9,7 @@ namespace {
 // A user32 function that older Windows lacks, or null.
 template <typename Function>
 Function* OptionalUser32(const char* name) {
-  const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
+  return SystemFunction<Function>(L"user32.dll", name);
 }
 
 UINT SystemDpi() {
@@ -27,10 +24,6 @@ UINT SystemDpi() {
 UINT WindowDpi(HWND window) {
   static const auto getDpiForWindow = OptionalUser32<decltype(GetDpiForWindow)>("GetDpiForWindow");
   return getDpiForWindow != nullptr ? getDpiForWindow(window) : SystemDpi();
-}
-
-int TwipsToPixels(int twips, UINT dpi) {
-  return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / layout::kTwipsPerInch));
 }
 
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {

@@ -2,23 +2,14 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 // Sizes at a window's dots per inch. The per-monitor calls exist from Windows 10 (1607) on; on
 // older systems the program falls back to the system's DPI, which is then every window's.
 namespace quorlane::win32 {
 
 UINT WindowDpi(HWND window);
-int TwipsToPixels(int twips, UINT dpi);
 // The outer size of a window of this style whose client area is width x height pixels.
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
 // The desktop's message font, the one dialogs use, scaled to dpi.
 LOGFONTW MessageFont(UINT dpi);
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 }  // namespace quorlane::win32

@@ -2,48 +2,54 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "window/controls.h"
 #include "window/frm_main.h"
 #include "window/layout.h"
-#include "window/win32/dpi.h"
+#include "window/win32/base_window.h"
+#include "window/win32/native_controls.h"
+#include "window/win32/read_out.h"
+#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 
-struct Win32Controls;
+// A label's text colour; in high contrast every text takes the theme's, to stay readable.
+COLORREF LabelTextColor(const layout::Control& label, bool highContrast);
 
 // The main window in Win32: creates the native controls from the layout data, adapts them to the
-// control interfaces and forwards window messages to FrmMain's handlers. The window procedure only
-// unpacks a message and calls its On<Message> handler.
-class MainWindow final : private FormControl {
+// control interfaces and forwards window messages to FrmMain's handlers. Everything is made, and
+// Form_Load runs, in OnCreate; the window procedure only unpacks a message and calls its
+// On<Message> handler. The handlers' view of the window (FormControl) is open to tests.
+class MainWindow final : public BaseWindow<MainWindow>, public FormControl {
  public:
-  // Creates the window and its controls and runs Form_Load; the window is not shown yet.
-  explicit MainWindow(HINSTANCE instance);
+  // Creates the window, hidden; ends the program with a message if Windows will not make it.
+  explicit MainWindow(HINSTANCE instance, FrmMain::Clock clock = Now,
+                      FrmMain::PathSource settingsFilePath = SettingsFilePath);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
+  // A request to start maximised shows the window normal: it has a fixed size.
   void Show(int showCommand);
   // Until the window is closed; gives the exit code. Tab and Alt+S come from IsDialogMessageW.
   int RunMessageLoop();
+  using BaseWindow::Handle;
+  HWND Handle(layout::ControlId id) const { return controls_->Handle(id); }
 
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  using Parts = FrmMainParts<TextBox, Button, ReadOut, Timer>;
+
+  friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCreate();
   void OnActivate(bool active, bool minimised);
-  void OnCommand(int id, int code);
+  void OnCommand(int id, HWND control, int code);
   HBRUSH OnCtlColorStatic(HDC dc, HWND control) const;
-  void OnDpiChanged(UINT dpi, const RECT& suggested);
-  void OnShowWindow(bool shown);
-  void OnShowWarnings();
-  void OnSize();
-  void OnTimer();
+  void OnSettingChange();
 
   std::string Title() const override;
   void SetTitle(const std::string& title) override;
@@ -51,19 +57,16 @@ class MainWindow final : private FormControl {
   void PinTopLeft() override;
   void ShowWarning(const std::string& message) override;
 
-  void CreateControls();
-  // Places the window and every control, and sets their fonts, for dpi.
-  void ApplyLayout(UINT dpi, const POINT* topLeft);
-  HWND Handle(layout::ControlId name) const;
-  void QueueWarnings();
+  // Sizes the window and places every control for dpi; moves the window only to a given corner.
+  void ApplyLayout(UINT dpi, std::optional<POINT> topLeft);
 
-  HWND window_ = nullptr;
-  std::array<HWND, layout::kControls.size()> handles_{};
-  UniqueFont messageFont_;
+  FrmMain::Clock clock_;
+  FrmMain::PathSource settingsFilePath_;
+  std::optional<NativeControls> controls_;
   HWND focus_ = nullptr;
-  std::unique_ptr<Win32Controls> controls_;
+  bool highContrast_ = false;
+  std::unique_ptr<Parts> parts_;
   std::unique_ptr<FrmMain> frmMain_;
-  std::vector<std::wstring> pendingWarnings_;
 };
 
 }  // namespace quorlane::win32

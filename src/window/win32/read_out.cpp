@@ -1,9 +1,12 @@
 #include "window/win32/read_out.h"
 
 #include <cmath>
+#include <utility>
 
+#include "settings/wide_text.h"
+#include "window/placement.h"
 #include "window/read_out_fit.h"
-#include "window/win32/text.h"
+#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 
@@ -13,23 +16,26 @@ constexpr int kPointsPerInch = 72;
 
 }  // namespace
 
-ReadOut::ReadOut(HWND label, const layout::Font& design, int boxWidth, UINT dpi)
-    : label_(label), design_(design), boxWidth_(boxWidth), dpi_(dpi) {
-  const int length = GetWindowTextLengthW(label_);
-  text_.resize(static_cast<std::size_t>(length) + 1);
-  text_.resize(static_cast<std::size_t>(GetWindowTextW(label_, text_.data(), length + 1)));
+ReadOut::ReadOut(HWND label, layout::ControlId id, UINT dpi)
+    : label_(label), id_(id), dpi_(dpi), text_(Widen(layout::ControlAt(id).text)) {
   Fit();
 }
 
 void ReadOut::SetCaption(const std::string& caption) {
-  text_ = Widen(caption);
+  std::wstring text = Widen(caption);
+  if (text == text_) return;  // nothing new to draw
+  text_ = std::move(text);
   SetWindowTextW(label_, text_.c_str());
   Fit();
   Repaint();
 }
 
-void ReadOut::Rescale(int boxWidth, UINT dpi) {
-  boxWidth_ = boxWidth;
+void ReadOut::AnnounceChange() {
+  if (text_ == std::exchange(announced_, text_)) return;
+  SetSpokenValue(label_, Narrow(text_));
+}
+
+void ReadOut::Rescale(UINT dpi) {
   dpi_ = dpi;
   font_.reset();  // sizes in pixels change with the DPI
   Fit();
@@ -47,8 +53,9 @@ void ReadOut::Repaint() const {
 }
 
 void ReadOut::Fit() {
-  const double points =
-      FittingPointSize(design_.points, boxWidth_, [this](double size) { return TextWidth(size); });
+  const int boxWidth = layout::PixelBox(id_, static_cast<int>(dpi_), layout::Origin::Client).width;
+  const double points = FittingPointSize(layout::ControlAt(id_).font->points, boxWidth,
+                                         [this](double size) { return TextWidth(size); });
   if (font_ && points == points_) return;
   UniqueFont font = FontAt(points);
   SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
@@ -57,14 +64,9 @@ void ReadOut::Fit() {
 }
 
 int ReadOut::TextWidth(double points) const {
-  UniqueFont other;
-  HFONT font = font_.get();
-  if (!font_ || points != points_) {
-    other = FontAt(points);
-    font = other.get();
-  }
+  const UniqueFont font = FontAt(points);
   HDC dc = GetDC(label_);
-  HGDIOBJ previous = SelectObject(dc, font);
+  HGDIOBJ previous = SelectObject(dc, font.get());
   SIZE size{};
   GetTextExtentPoint32W(dc, text_.data(), static_cast<int>(text_.size()), &size);
   SelectObject(dc, previous);
@@ -73,12 +75,12 @@ int ReadOut::TextWidth(double points) const {
 }
 
 UniqueFont ReadOut::FontAt(double points) const {
+  const layout::Font& design = *layout::ControlAt(id_).font;
   const int height = -static_cast<int>(std::lround(points * dpi_ / kPointsPerInch));
-  const std::wstring face = Widen(design_.face);
-  return UniqueFont(CreateFontW(height, 0, 0, 0, design_.weight, FALSE, FALSE, FALSE,
-                                static_cast<DWORD>(design_.charset), OUT_DEFAULT_PRECIS,
+  return UniqueFont(CreateFontW(height, 0, 0, 0, design.weight, FALSE, FALSE, FALSE,
+                                static_cast<DWORD>(design.charset), OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                face.c_str()));
+                                Widen(design.face).c_str()));
 }
 
 }  // namespace quorlane::win32

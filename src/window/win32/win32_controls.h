@@ -2,32 +2,56 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "window/controls.h"
 
-// Native controls seen through the interfaces the window's handlers drive.
+// Native controls seen through the interfaces the window's handlers drive, and what screen readers
+// hear of them.
 namespace quorlane::win32 {
+
+// A window's text in UTF-8.
+std::string WindowText(HWND window);
+void SetWindowTextUtf8(HWND window, std::string_view text);
+
+// Screen readers' names through the system's Dynamic Annotation (oleacc): a name that holds
+// whatever the control's text, and a read-out's text as its value. Until StartSpokenNames has
+// started COM on this thread (it answers true the first time it does), and without COM, controls
+// keep the names of their texts.
+bool StartSpokenNames();
+void SetSpokenName(HWND control, std::string_view name);
+// Also tells listening screen readers that the value changed.
+void SetSpokenValue(HWND control, std::string_view value);
 
 class TextBox final : public TextBoxControl {
  public:
   explicit TextBox(HWND box) : box_(box) {}
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-  bool Enabled() const override;
-  void SetEnabled(bool enabled) override;
+  std::string Text() const override { return WindowText(box_); }
+  void SetText(const std::string& text) override { SetWindowTextUtf8(box_, text); }
+  bool Enabled() const override { return IsWindowEnabled(box_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(box_, enabled ? TRUE : FALSE); }
 
  private:
   HWND box_;
 };
 
+// A push button that carries its click; its spoken name follows its caption.
 class Button final : public ButtonControl {
  public:
-  explicit Button(HWND button) : button_(button) {}
+  Button(HWND button, std::function<void()> onClick)
+      : button_(button), onClick_(std::move(onClick)) {}
   void SetCaption(const std::string& caption) override;
+  // The parent's WM_COMMAND, from whichever control.
+  void OnCommand(HWND control, int code) const {
+    if (control == button_ && code == BN_CLICKED) onClick_();
+  }
 
  private:
   HWND button_;
+  std::function<void()> onClick_;
 };
 
 // WM_TIMER to the window, identified by id.
@@ -43,8 +67,5 @@ class Timer final : public TimerControl {
   UINT interval_ = USER_TIMER_MINIMUM;
   bool enabled_ = false;
 };
-
-// A window's text in UTF-8.
-std::string WindowText(HWND window);
 
 }  // namespace quorlane::win32

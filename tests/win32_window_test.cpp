@@ -1,0 +1,219 @@
+#include "window/win32/main_window.h"
+
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "settings/wide_text.h"
+#include "window/layout.h"
+#include "window/placement.h"
+#include "window/spoken.h"
+
+// The real window in this process, driven by the messages Windows would send it.
+namespace quorlane::win32 {
+namespace {
+
+using layout::ControlId;
+using Clock = std::chrono::steady_clock;
+
+class Win32WindowTest : public testing::Test {
+ protected:
+  ~Win32WindowTest() override { std::filesystem::remove(settings_); }
+
+  // 3600 yen per attendee-hour and two attendees, shown normal.
+  void Open() {
+    std::ofstream(settings_, std::ios::binary)
+        << "[DATA]\r\nCOST_PER_HOUR=3600\r\nMEMBER_COUNT=2\r\n";
+    window_ = std::make_unique<MainWindow>(
+        GetModuleHandleW(nullptr),
+        [this] {
+          ++clockReads_;
+          return now_;
+        },
+        [this] { return settings_.native(); });
+    window_->Show(SW_SHOWNORMAL);
+    Pump(std::chrono::milliseconds(50));  // as far as the names given once it is on screen
+  }
+
+  HWND Handle(ControlId id) const { return window_->Handle(id); }
+  std::string Text(ControlId id) const { return WindowText(Handle(id)); }
+
+  // Dispatches the thread's messages, as the program's loop does, for a while or until there
+  // has been a tick.
+  void Pump(Clock::duration limit, bool untilTick = false) {
+    const int reads = clockReads_;
+    for (const auto end = Clock::now() + limit; Clock::now() < end;) {
+      if (untilTick && clockReads_ > reads) return;
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(5);
+    }
+  }
+
+  // The box in the client area's pixels.
+  std::tuple<LONG, LONG, LONG, LONG> Box(ControlId id) const {
+    RECT box{};
+    GetWindowRect(Handle(id), &box);
+    MapWindowPoints(HWND_DESKTOP, window_->Handle(), reinterpret_cast<POINT*>(&box), 2);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+  }
+
+  LONG FontHeight(ControlId id) const {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(id), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font.lfHeight;
+  }
+
+  std::filesystem::path settings_ =
+      std::filesystem::temp_directory_path() / L"quorlane_win32_window_test.ini";
+  DateTime now_ = MakeDateTime(2024, 5, 1, 9, 0, 0);
+  int clockReads_ = 0;
+  std::unique_ptr<MainWindow> window_;
+};
+
+// At the window's DPI when made, and again at the DPI and place Windows suggests on a move to
+// another screen: half pixels round up, the read-outs' fonts scale with the boxes.
+TEST_F(Win32WindowTest, LayoutFollowsTheWindowsDpiAndTheSuggestedPlace) {
+  Open();
+  // This test program declares no DPI awareness.
+  ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
+  RECT client{};
+  GetClientRect(window_->Handle(), &client);
+  EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(227L, 130L));
+  const RECT suggested{300, 200, 700, 500};
+  const std::tuple<UINT, std::tuple<LONG, LONG, LONG, LONG>, std::tuple<LONG, LONG, LONG, LONG>,
+                   LONG>
+      layouts[] = {{96, {76, 20, 31, 20}, {70, 86, 147, 27}, -29},
+                   {144, {114, 30, 47, 30}, {105, 129, 221, 41}, -44}};
+  for (const auto& [dpi, attendees, cost, costFont] : layouts) {
+    SCOPED_TRACE(dpi);
+    if (dpi != 96) {
+      SendMessageW(window_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+      RECT outer{};
+      GetWindowRect(window_->Handle(), &outer);
+      EXPECT_EQ(std::pair(outer.left, outer.top), std::pair(suggested.left, suggested.top));
+    }
+    EXPECT_EQ(Box(ControlId::txtMemnberCount), attendees);
+    EXPECT_EQ(Box(ControlId::lblCost), cost);
+    EXPECT_EQ(FontHeight(ControlId::lblCost), costFont);
+  }
+}
+
+// What a label's WM_CTLCOLORSTATIC sets; high contrast is asked of the colour rule, since Wine
+// cannot switch it on.
+TEST_F(Win32WindowTest, ReadOutsAreBlueAndRedOutsideHighContrastAndTheThemesColourInIt) {
+  Open();
+  const COLORREF themeText = GetSysColor(COLOR_WINDOWTEXT);
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (const auto& [id, colour] : {std::pair{ControlId::lblTime, RGB(0, 0, 255)},
+                                   {ControlId::lblCost, RGB(255, 0, 0)},
+                                   {ControlId::Label2_3, themeText}}) {
+    SCOPED_TRACE(layout::ControlAt(id).objectName);
+    SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(Handle(id)));
+    EXPECT_EQ(GetTextColor(dc), colour);
+    EXPECT_EQ(LabelTextColor(layout::ControlAt(id), true), themeText);
+  }
+  DeleteDC(dc);
+}
+
+// Tab walks the table's tab column. Enter comes from IsDialogMessageW as IDOK from no control;
+// it presses the focused button and nothing else, and so does Space.
+TEST_F(Win32WindowTest, TabFollowsTheTabColumnAndEnterAndSpacePressTheFocusedButton) {
+  Open();
+  HWND window = window_->Handle();
+  HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+  EXPECT_EQ(first, Handle(layout::kFocusOrder[0]));
+  EXPECT_EQ(GetNextDlgTabItem(window, first, FALSE), Handle(layout::kFocusOrder[1]));
+  HWND button = Handle(ControlId::btnStart);
+  SetFocus(Handle(ControlId::txtMemnberCount));
+  SendMessageW(window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
+  SetFocus(button);
+  SendMessageW(window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(Text(ControlId::btnStart), layout::kStopCaption);
+  SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
+}
+
+// Typed digits must land in the box again after Alt+Tab away and back.
+TEST_F(Win32WindowTest, FocusComesBackToTheControlThatHadItOnActivation) {
+  Open();
+  SetFocus(Handle(ControlId::btnStart));
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  ASSERT_NE(GetFocus(), Handle(ControlId::btnStart));
+  SetActiveWindow(window_->Handle());
+  EXPECT_EQ(GetFocus(), Handle(ControlId::btnStart));
+  DestroyWindow(other);
+}
+
+// WINDOW_TOP_POS=1 from wherever the window stands: to the corner, same size, above others.
+TEST_F(Win32WindowTest, PinTopLeftMovesTheWindowToTheCornerAndKeepsItAbove) {
+  Open();
+  HWND window = window_->Handle();
+  SetWindowPos(window, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  RECT before{}, after{};
+  GetWindowRect(window, &before);
+  static_cast<FormControl&>(*window_).PinTopLeft();
+  GetWindowRect(window, &after);
+  EXPECT_EQ(std::tuple(after.left, after.top, after.right, after.bottom),
+            std::tuple(0L, 0L, before.right - before.left, before.bottom - before.top));
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// Once a second: no tick in the first half second, then one (each tick reads the clock twice).
+TEST_F(Win32WindowTest, TheTimerTicksOnceASecond) {
+  Open();
+  SetFocus(Handle(ControlId::btnStart));
+  SendMessageW(window_->Handle(), WM_COMMAND, IDOK, 0);
+  const int atStart = clockReads_;
+  Pump(std::chrono::milliseconds(500));
+  EXPECT_EQ(clockReads_, atStart);
+  Pump(std::chrono::seconds(5), true);
+  EXPECT_EQ(clockReads_, atStart + 2);
+}
+
+std::string SpokenNameOf(HWND control) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return "<no accessible object>";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  accessible->get_accName(self, &name);
+  const std::string spoken = Narrow(name != nullptr ? name : L"");
+  SysFreeString(name);
+  accessible->Release();
+  return spoken;
+}
+
+// Screen readers hear the table's names. Wine's oleacc has no Dynamic Annotation (SetHwndPropStr
+// answers E_NOTIMPL); there it names controls by their texts, the box by the label made before it.
+TEST_F(Win32WindowTest, ScreenReadersHearTheTablesNames) {
+  Open();
+  const bool annotated = SpokenNameOf(Handle(ControlId::lblCost)) != "0円";
+  for (const auto& [id, byText] : {std::pair{ControlId::txtMemnberCount, "参加人数："},
+                                   {ControlId::btnStart, "会議開始(S)"},
+                                   {ControlId::lblTime, "00:00:00"},
+                                   {ControlId::lblCost, "0円"}}) {
+    SCOPED_TRACE(layout::ControlAt(id).objectName);
+    EXPECT_EQ(SpokenNameOf(Handle(id)), annotated ? layout::SpokenName(id) : byText);
+  }
+}
+
+}  // namespace
+}  // namespace quorlane::win32
