@@ -17,11 +17,10 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(ToWholeNumber, ReadsNumbersAsTheJapaneseLocaleDoes) {
   // An aggregate, not std::pair: only aggregate initialisation keeps the texts' array alive.
-  struct Numbers {
+  const struct {
     std::int32_t value;
     std::initializer_list<std::string_view> texts;
-  };
-  const Numbers numbers[] = {
+  } numbers[] = {
       {7, {"\t\r\n\v\f 7 \f\v\n\r\t", "007", "+7"}},
       {-7, {"- 7"}},
       {1000, {"1,000"}},
