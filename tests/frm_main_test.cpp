@@ -60,8 +60,7 @@ class FrmMainTest : public testing::Test {
     window.Form_Load();
   }
 
-  // Clock readings are given in seconds after nine o'clock; an unscripted reading throws out of the
-  // handler and so fails the test.
+  // Readings in seconds after nine o'clock; an unscripted one throws and so fails the test.
   void ClickAt(std::int64_t reading) {
     readings.push_back(reading);
     window.btnStart_Click();
@@ -125,8 +124,7 @@ const StartUpCase kStartUps[] = {
      "COST_PER_HOUR の値「abc」は数値ではありません。"},
     {"CostOutOfRange", "COST_PER_HOUR=2147483648",
      "COST_PER_HOUR の値「2147483648」は扱える範囲を超えています。"},
-    // 十二～① in Shift-JIS: the second byte of 十 is a backslash; ～ is U+FF5E in Microsoft's
-    // table, not U+301C; ① is an NEC row 13 character.
+    // 十's second byte is a backslash, ～ is U+FF5E in Microsoft's table, ① is in NEC row 13.
     {"CountInKanji", "COST_PER_HOUR=900\nMEMBER_COUNT=\x8f\x5c\x93\xf1\x81\x60\x87\x40",
      "MEMBER_COUNT の値「十二～①」は数値ではありません。", "5", 0, "900円"},
 };

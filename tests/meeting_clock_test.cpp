@@ -62,9 +62,8 @@ void ExpectYen(double cost, std::string_view grouped) {
   EXPECT_EQ(MinimisedTitle(cost), std::string("\xC2\xA5").append(grouped));  // U+00A5
 }
 
-// Products beyond 2^53 must be rounded once, from the exact product: the 1352425513 row comes out
-// one unit different when the factors are multiplied as doubles or as long doubles; the 895130054
-// row (above 2^64) when bits below the top 64 are dropped before the rounding or a carry is lost.
+// Rounded once, from the exact product: the 1352425513 row is one off from double or long double
+// products; the 895130054 row (above 2^64) if bits below the top 64 or a carry are lost.
 TEST(MeetingCost, MultipliesWithoutA32BitLimitAndFormatsTheYen) {
   const struct {
     std::int32_t costPerHour, memberCount, elapsedSeconds;

@@ -45,8 +45,7 @@ class PrivateProfileTest : public ::testing::Test {
     return Lookup(dir_ / "Quorlane.ini", key, section);
   }
 
-  // Puts tail across the reader's first chunk boundary at every split point, behind a comment line
-  // of ASCII in units of unitBytes (little-endian).
+  // tail across the first chunk boundary at every split, behind an ASCII comment in LE units.
   void ExpectAtEverySplit(std::string_view bom, std::size_t unitBytes, const std::string& tail,
                           std::string_view section, std::string_view expected) const {
     for (std::size_t split = unitBytes; split < tail.size(); split += unitBytes) {
@@ -134,8 +133,7 @@ TEST_F(PrivateProfileTest, EncodingsSectionsKeysQuotesAndTheCutAt254Bytes) {
   for (const auto& c : cases) EXPECT_EQ(Read(c.file, c.key, c.section), c.expected) << c.what;
 }
 
-// The API drops trailing spaces from the default but keeps its first character, and cuts it as it
-// cuts a value.
+// The API drops trailing spaces from the default, keeping its first character, and cuts it.
 TEST_F(PrivateProfileTest, DefaultLosesTrailingSpacesAndIsCut) {
   const std::string a253(253, 'a');
   const std::pair<std::string, std::string> defaults[] = {
@@ -152,8 +150,7 @@ TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
   ExpectAtEverySplit("\xFF\xFE", 2, Utf16(u"[DATA]\r\nKEY=ソ\U0001F600\r\n"), "DATA", "\x83\x5C?");
 }
 
-// Anything else at the path (a FIFO, a device, a directory, a link loop) goes through the whole
-// program in the end-to-end test.
+// Other kinds of file (a FIFO, a device, a directory, a link loop): in the end-to-end test.
 TEST_F(PrivateProfileTest, LinksAreFollowed) {
   Read("[DATA]\nKEY=1");
   fs::create_symlink(dir_ / "Quorlane.ini", dir_ / "link");
@@ -176,8 +173,7 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   EXPECT_TRUE(fs::exists(path.parent_path() / QUORLANE_TEST_FILE_NAME));
 }
 
-// The platform gives the program's path into a buffer that may be too small at first: a copy of
-// this test, run from a folder with a path longer than that, runs the test above.
+// The program's path may not fit the platform's first buffer: a copy deeper down runs the above.
 TEST(SettingsFile, LiesBesideTheExecutableInADeepFolder) {
   const fs::path self = fs::path(SettingsFilePath()).parent_path() / QUORLANE_TEST_FILE_NAME;
   const fs::path top = fs::temp_directory_path() / ("quorlane_deep_" + std::to_string(getpid()));

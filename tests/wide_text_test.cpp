@@ -25,8 +25,7 @@ int DocumentedWideToMultiByte(unsigned codePage, unsigned long flags, const wcha
                              usedDefault);
 }
 
-// The ANSI code pages of Japanese and Western Windows, and UTF-8 (the beta option of Windows 10
-// and 11, on in some company images).
+// Japanese and Western Windows' ANSI code pages, and UTF-8 (a beta option of Windows 10 and 11).
 TEST(ToCodePage, ConvertsExactlyOrNotAtAll) {
   const struct {
     unsigned codePage;
