@@ -8,7 +8,6 @@
 #include <fstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "settings/settings_file.h"
 
@@ -17,14 +16,6 @@ namespace {
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
-
-struct Case {
-  const char* what;
-  std::string file;
-  std::string expected;
-  std::string key = "KEY";
-  std::string section = "DATA";
-};
 
 // UTF-16 code units as bytes in the order asked for.
 std::string Utf16(std::u16string_view text, bool littleEndian = true) {
@@ -36,51 +27,48 @@ std::string Utf16(std::u16string_view text, bool littleEndian = true) {
   return bytes;
 }
 
+// As the program asks: default "ERROR", a buffer of 255.
+std::string Lookup(const fs::path& file, std::string_view key = "KEY",
+                   std::string_view section = "DATA") {
+  return ReadPrivateProfileString(section, key, "ERROR", 255, file);
+}
+
 class PrivateProfileTest : public ::testing::Test {
  protected:
   PrivateProfileTest() { fs::create_directories(dir_); }
   ~PrivateProfileTest() override { fs::remove_all(dir_); }
 
-  fs::path Write(const std::string& bytes) const {
-    const fs::path file = dir_ / "Quorlane.ini";
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file;
+  // Writes the bytes and asks as the program does.
+  std::string Read(const std::string& bytes, std::string_view key = "KEY",
+                   std::string_view section = "DATA") const {
+    std::ofstream(dir_ / "Quorlane.ini", std::ios::binary) << bytes;
+    return Lookup(dir_ / "Quorlane.ini", key, section);
   }
 
-  // As the program asks: default "ERROR", a buffer of 255.
-  static std::string Read(const fs::path& file, std::string_view key = "KEY",
-                          std::string_view section = "DATA") {
-    return ReadPrivateProfileString(section, key, "ERROR", 255, file);
-  }
-
-  void ExpectAll(const std::vector<Case>& cases) const {
-    for (const Case& c : cases) {
-      EXPECT_EQ(Read(Write(c.file), c.key, c.section), c.expected) << c.what;
-    }
-  }
-
-  // Puts tail across the reader's first chunk boundary at every split point, behind a comment line
-  // of ASCII in units of unitBytes (little-endian).
+  // tail across the first chunk boundary at every split, behind an ASCII comment in LE units.
   void ExpectAtEverySplit(std::string_view bom, std::size_t unitBytes, const std::string& tail,
                           std::string_view section, std::string_view expected) const {
     for (std::size_t split = unitBytes; split < tail.size(); split += unitBytes) {
-      const std::size_t padding = (kProfileChunkBytes - split - bom.size()) / unitBytes - 2;
       std::string file(bom);
-      const std::string comment = std::string(";").append(padding, 'x').append("\n");
-      for (const char c : comment) {
-        file += c;
-        file.append(unitBytes - 1, '\0');
+      for (const char c :
+           ";" + std::string((kProfileChunkBytes - split - bom.size()) / unitBytes - 2, 'x') +
+               "\n") {
+        file.append(1, c).append(unitBytes - 1, '\0');
       }
       ASSERT_EQ(file.size(), kProfileChunkBytes - split);
-      EXPECT_EQ(Read(Write(file + tail), "KEY", section), expected) << "split " << split;
+      EXPECT_EQ(Read(file + tail, "KEY", section), expected) << "split " << split;
     }
   }
 
   const fs::path dir_ = fs::temp_directory_path() / ("quorlane_" + std::to_string(getpid()));
 };
 
-TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
-  ExpectAll({
+TEST_F(PrivateProfileTest, EncodingsSectionsKeysQuotesAndTheCutAt254Bytes) {
+  const std::string a252(252, 'a'), a253(253, 'a');
+  const struct {
+    const char* what;
+    std::string file, expected, key = "KEY", section = "DATA";
+  } cases[] = {
       {"UTF-16BE", "\xFE\xFF" + Utf16(u"[DATA]\r\nKEY=ソ表ｱ€\U0001F600\r\n", false),
        "\x83\x5C\x95\x5C\xB1??"},
       {"lone surrogate", "\xFF\xFE" + Utf16(u"[DATA]\nKEY=a") + "\x00\xD8"s + Utf16(u"b"), "a?b"},
@@ -95,7 +83,6 @@ TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
       {"form feed is no blank", "[DATA]\nKEY=\f7\f", "\f7\f"},
       {"full-width space", "[DATA]\nKEY=\x81\x40X\x81\x40", "\x81\x40X\x81\x40"},
       {"empty", "", "ERROR"},
-      {"only headers", "[DATA]\n[X]\n", "ERROR"},
       {"no section", "[X]\nKEY=1", "ERROR"},
       {"no key", "[DATA]\nKEYS=1\nKE=1", "ERROR"},
       {"UTF-16LE mark only", "\xFF\xFE", "ERROR"},
@@ -112,15 +99,7 @@ TEST_F(PrivateProfileTest, EncodingsLinesBlanksAndSections) {
       {"above the first header", "KEY=1\n[DATA]\n", "ERROR"},
       {"not a header", "DATA]\nKEY=1", "ERROR"},
       {"requested with blanks", "[DATA]\nKEY=1", "1", " KEY\t", " DATA "},
-  });
-}
-
-TEST_F(PrivateProfileTest, KeysValuesQuotesAndTheCutAt254Bytes) {
-  const std::string a252(252, 'a');
-  const std::string a253(253, 'a');
-  ExpectAll({
       {"first =", "[DATA]\nK=EY=7", "EY=7", "K"},
-      {"key case", "[DATA]\nkey=7", "7"},
       {"a to z fold", "[DATA]\nsize=7", "7", "SIZE"},
       {"double-byte key", "[DATA]\n\x95\x5C=7", "7", "\x95\x5C"},
       {"first wins", "[DATA]\nKEY=1\nkey=2", "1"},
@@ -150,21 +129,18 @@ TEST_F(PrivateProfileTest, KeysValuesQuotesAndTheCutAt254Bytes) {
       {"lone lead byte at the cut", "[DATA]\nKEY=" + a253 + "\x83!", a253 + "\x83"},
       {"quoted, then cut", "[DATA]\nKEY=\"" + a253 + "\x83\x5C\"", a253},
       {"quoted, long", "[DATA]\nKEY=\"" + std::string(4000000, '7') + "\"", std::string(254, '7')},
-  });
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read(c.file, c.key, c.section), c.expected) << c.what;
 }
 
-// The API drops trailing spaces from the default but keeps its first character, and cuts it as it
-// cuts a value.
+// The API drops trailing spaces from the default, keeping its first character, and cuts it.
 TEST_F(PrivateProfileTest, DefaultLosesTrailingSpacesAndIsCut) {
-  const NativePath missing = (dir_ / "missing.ini").native();
-  for (const auto& [defaultValue, expected] :
-       {std::pair<std::string, std::string>{"   ", " "},
-        {"ERROR  ", "ERROR"},
-        {" x ", " x"},
-        {"", ""},
-        {std::string(253, 'a') + "\x83\x5C", std::string(253, 'a')}}) {
-    EXPECT_EQ(ReadPrivateProfileString("DATA", "KEY", defaultValue, 255, missing), expected)
-        << "default \"" << defaultValue << '"';
+  const std::string a253(253, 'a');
+  const std::pair<std::string, std::string> defaults[] = {
+      {"   ", " "}, {"ERROR  ", "ERROR"}, {" x ", " x"}, {"", ""}, {a253 + "\x83\x5C", a253}};
+  for (const auto& [given, expected] : defaults) {
+    EXPECT_EQ(ReadPrivateProfileString("DATA", "KEY", given, 255, dir_ / "missing.ini"), expected)
+        << "default \"" << given << '"';
   }
 }
 
@@ -174,11 +150,11 @@ TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
   ExpectAtEverySplit("\xFF\xFE", 2, Utf16(u"[DATA]\r\nKEY=ソ\U0001F600\r\n"), "DATA", "\x83\x5C?");
 }
 
-// Anything else at the path (a FIFO, a device, a directory, a link loop) goes through the whole
-// program in the end-to-end test.
+// Other kinds of file (a FIFO, a device, a directory, a link loop): in the end-to-end test.
 TEST_F(PrivateProfileTest, LinksAreFollowed) {
-  fs::create_symlink(Write("[DATA]\nKEY=1"), dir_ / "link");
-  EXPECT_EQ(Read(dir_ / "link"), "1");
+  Read("[DATA]\nKEY=1");
+  fs::create_symlink(dir_ / "Quorlane.ini", dir_ / "link");
+  EXPECT_EQ(Lookup(dir_ / "link"), "1");
 }
 
 // Windows' "A" lookup reaches such a folder through its short (8.3) name.
@@ -187,7 +163,7 @@ TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
     SCOPED_TRACE(std::string(name.begin(), name.end()));
     fs::create_directory(dir_ / name);
     std::ofstream(dir_ / name / "Quorlane.ini", std::ios::binary) << "[DATA]\nKEY=1";
-    EXPECT_EQ(Read(dir_ / name / "Quorlane.ini"), "1");
+    EXPECT_EQ(Lookup(dir_ / name / "Quorlane.ini"), "1");
   }
 }
 
@@ -197,8 +173,7 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   EXPECT_TRUE(fs::exists(path.parent_path() / QUORLANE_TEST_FILE_NAME));
 }
 
-// The platform gives the program's path into a buffer that may be too small at first: a copy of
-// this test, run from a folder with a path longer than that, runs the test above.
+// The program's path may not fit the platform's first buffer: a copy deeper down runs the above.
 TEST(SettingsFile, LiesBesideTheExecutableInADeepFolder) {
   const fs::path self = fs::path(SettingsFilePath()).parent_path() / QUORLANE_TEST_FILE_NAME;
   const fs::path top = fs::temp_directory_path() / ("quorlane_deep_" + std::to_string(getpid()));

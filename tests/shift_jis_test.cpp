@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 
 namespace quorlane {
 namespace {
 
-// What a settings file's values may hold; the start-up table checks well-formed ones in warnings.
+// What a settings file's values may hold (the start-up table checks well-formed ones): a lead byte
+// at the end or before a non-trail byte, a byte that is never a character, an unassigned pair.
 TEST(ShiftJis, BadBytesBecomeQuestionMarks) {
-  // A lead byte at the end or before a non-trail byte, a byte that is never a character, an
-  // unassigned pair.
   for (const auto& [shiftJis, utf8] :
        {std::pair{"\x83", "?"}, {"\x83 a", "? a"}, {"a\xFFz", "a?z"}, {"\x85\x40!", "?!"}}) {
     EXPECT_EQ(ShiftJisToUtf8(shiftJis), utf8);

@@ -25,26 +25,20 @@ int DocumentedWideToMultiByte(unsigned codePage, unsigned long flags, const wcha
                              usedDefault);
 }
 
-struct Case {
-  unsigned codePage;
-  std::wstring wide;
-  std::optional<std::string> bytes;  // none: no exact conversion
-};
-
-// The ANSI code pages of Japanese and Western Windows, and UTF-8 (the beta option of Windows 10
-// and 11, on in some company images).
+// Japanese and Western Windows' ANSI code pages, and UTF-8 (a beta option of Windows 10 and 11).
 TEST(ToCodePage, ConvertsExactlyOrNotAtAll) {
-  const Case cases[] = {
+  const struct {
+    unsigned codePage;
+    std::wstring wide;
+    std::optional<std::string> bytes;  // none: no exact conversion
+  } cases[] = {
       {932, L"C:\\\x4F1A\x8B70\\Quorlane.ini", "C:\\\x89\xEF\x8B\x63\\Quorlane.ini"},
       {932, L"caf\xE9", std::nullopt},  // never the look-alike "cafe"
       {1252, L"caf\xE9", "caf\xE9"},
       {1252, L"\x4F1A\x8B70", std::nullopt},
       {1252, L"", ""},
       {65001, L"\x4F1A\xD83D\xDE00", "\xE4\xBC\x9A\xF0\x9F\x98\x80"},
-      {65001,
-       L"a\xD800"
-       L"b",
-       std::nullopt},  // a lone surrogate
+      {65001, L"a\xD800!", std::nullopt},  // a lone surrogate
   };
   for (const auto& [codePage, wide, bytes] : cases) {
     SCOPED_TRACE(codePage);
@@ -53,21 +47,17 @@ TEST(ToCodePage, ConvertsExactlyOrNotAtAll) {
   }
 }
 
-std::wstring NoShortName(const std::wstring&) {
-  return {};
-}
-
-std::wstring EightDotThree(const std::wstring&) {
-  return L"C:\\FOLDER~1\\QUORLANE.INI";
-}
-
 // The tests run with the Japanese ANSI code page, which lacks Hangul.
 TEST(AnsiFileName, IsThePathOrItsShortFormOrNothing) {
-  const std::wstring japanese = L"C:\\\x4F1A\x8B70\\Quorlane.ini";
+  const ShortPathOf none = [](const std::wstring&) { return std::wstring(); };
+  const ShortPathOf eightDotThree = [](const std::wstring&) {
+    return std::wstring(L"C:\\FOLDER~1\\QUORLANE.INI");
+  };
   const std::wstring korean = L"C:\\\xD68C\xC758\\Quorlane.ini";
-  EXPECT_EQ(AnsiFileName(japanese, NoShortName), "C:\\\x89\xEF\x8B\x63\\Quorlane.ini");
-  EXPECT_EQ(AnsiFileName(korean, EightDotThree), "C:\\FOLDER~1\\QUORLANE.INI");
-  EXPECT_EQ(AnsiFileName(korean, NoShortName), std::nullopt);
+  EXPECT_EQ(AnsiFileName(L"C:\\\x4F1A\x8B70\\Quorlane.ini", none),
+            "C:\\\x89\xEF\x8B\x63\\Quorlane.ini");
+  EXPECT_EQ(AnsiFileName(korean, eightDotThree), "C:\\FOLDER~1\\QUORLANE.INI");
+  EXPECT_EQ(AnsiFileName(korean, none), std::nullopt);
 }
 
 }  // namespace
