@@ -15,23 +15,17 @@ cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" \
 deb=$(echo "$work"/quorlane_*_*.deb)
 id=io.github.quorlane.Quorlane
 
+share=./usr/share icons=./usr/share/icons/hicolor
 expected=$(
-  echo "-rw-r--r-- ./etc/quorlane/Quorlane.ini"
   echo "lrwxrwxrwx ./usr/bin/quorlane -> ../lib/quorlane/quorlane"
   echo "lrwxrwxrwx ./usr/lib/quorlane/Quorlane.ini -> /etc/quorlane/Quorlane.ini"
   echo "-rwxr-xr-x ./usr/lib/quorlane/quorlane"
-  echo "-rw-r--r-- ./usr/share/applications/$id.desktop"
-  echo "-rw-r--r-- ./usr/share/metainfo/$id.metainfo.xml"
-  echo "-rw-r--r-- ./usr/share/doc/quorlane/changelog.gz"
-  echo "-rw-r--r-- ./usr/share/doc/quorlane/copyright"
-  echo "-rw-r--r-- ./usr/share/man/man1/quorlane.1.gz"
-  echo "-rw-r--r-- ./usr/share/man/ja/man1/quorlane.1.gz"
   grep -q '^QUORLANE_MAINTAINER:STRING=.*<.*@.*>' "$build/CMakeCache.txt" \
-    || echo "-rw-r--r-- ./usr/share/lintian/overrides/quorlane"
-  echo "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$id.svg"
-  for size in 16 24 32 48 64 128 256; do
-    echo "-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png"
-  done
+    || echo "-rw-r--r-- $share/lintian/overrides/quorlane"
+  printf -- "-rw-r--r-- %s\n" ./etc/quorlane/Quorlane.ini "$share/applications/$id.desktop" \
+    "$share/metainfo/$id.metainfo.xml" "$share"/doc/quorlane/{changelog.gz,copyright} \
+    "$share"/man/{,ja/}man1/quorlane.1.gz "$icons/scalable/apps/$id.svg" \
+    "$icons"/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png
 )
 diff -u <(sort <<<"$expected") \
   <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {$2 = $3 = $4 = $5 = ""; print}' | tr -s ' ' | sort)

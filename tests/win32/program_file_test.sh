@@ -15,11 +15,9 @@ check "only Windows' own DLLs" "COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll m
   "$(awk '/DLL Name:/ {print $3}' <<<"$headers" | sort | xargs)"
 
 manifest=$(wrestool -x --raw --type=24 "$exe")
-for wanted in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2'; do
-  check "manifest holds $wanted" yes "$(grep -qF "$wanted" <<<"$manifest" && echo yes)"
-done
-check "manifest leaves the ANSI code page alone" no \
-  "$(grep -q "<activeCodePage" <<<"$manifest" && echo yes || echo no)"
+check "manifest: common controls 6, per-monitor DPI, the ANSI code page left alone" "1 1 0" "$(
+  for wanted in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2' \
+    '<activeCodePage'; do grep -cF "$wanted" <<<"$manifest"; done | xargs)"
 
 # Keys and values of the version record in order, then its fixed part and the translation as bytes.
 wrestool -x --raw --type=16 "$exe" >"$work/version"

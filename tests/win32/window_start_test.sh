@@ -5,20 +5,13 @@
 # 144 dpi the first layout is at 144 dpi, not 96.
 set -uo pipefail
 exe_file=$(realpath -s "$1")
-source "$(dirname "$0")/../../script/lib/virtual_display.sh"
-source "$(dirname "$0")/../../script/lib/wine.sh"
+for lib in virtual_display wine settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 source "$(dirname "$0")/../check.sh"
 wine_start "$WINEPREFIX" || exit 1
 work=$(mktemp -d)
-cleanup() {
-  wine_stop
-  vd_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'wine_stop; vd_stop; rm -rf "$work"' EXIT
 vd_start || exit 1
-cp "$exe_file" "$work/Quorlane.exe"
-printf '[DATA]\r\nCOST_PER_HOUR=3600\r\nMEMBER_COUNT=7\r\nWINDOW_TOP_POS=0\r\n' >"$work/Quorlane.ini"
+exe=$(beside_settings "$exe_file" "$work" 3600 7)
 
 # start_at DPI [START OPTION...]: sets the desktop's DPI and starts the program through Wine's
 # start, as a shortcut would; sets $window.
@@ -27,7 +20,7 @@ start_at() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   shift
   # /unix takes the next argument as the program's path, so the options come before it.
-  wine start "$@" /unix "$work/Quorlane.exe" >/dev/null 2>&1
+  wine start "$@" /unix "$exe" >/dev/null 2>&1
   window=
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^Quorlane$' 2>/dev/null | head -1)
