@@ -21,8 +21,7 @@
 #include "window/placement.h"
 #include "window/qt/main_window.h"
 
-// Readable failure messages.
-void PrintTo(const QString& text, std::ostream* out) {
+void PrintTo(const QString& text, std::ostream* out) {  // readable failure messages
   *out << '"' << text.toStdString() << '"';
 }
 
@@ -97,23 +96,6 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
   EXPECT_EQ(caption.alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
-// Tab from the box to the button; Return, Enter and Space press it (Alt+S: window_test.sh).
-TEST_F(QtWindowTest, TabReachesTheButtonAndReturnEnterAndSpacePressIt) {
-  Open();
-  window_->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  auto& button = Named<QPushButton>("btnStart");
-  EXPECT_EQ(QApplication::focusWidget(), &Named<QLineEdit>("txtMemnberCount"));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), &button);
-  QTest::keyClick(&button, Qt::Key_Return);
-  EXPECT_EQ(button.text(), QStringLiteral("会議終了(&S)"));
-  QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(button.text(), QStringLiteral("会議開始(&S)"));
-  QTest::keyClick(&button, Qt::Key_Space);
-  EXPECT_EQ(button.text(), QStringLiteral("会議終了(&S)"));
-}
-
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
   const std::tuple<const char*, int, const char*> meetings[] = {
       {"COST_PER_HOUR=10000\nMEMBER_COUNT=20", 5 * 3600, "1,000,000円"},
@@ -164,11 +146,25 @@ TEST_F(QtWindowTest, ScreenReadersHearJapaneseNamesRolesAndTheReadOutsFigures) {
   }
 }
 
-// 3600 yen an hour: one second costs as many yen as there are attendees.
-TEST_F(QtWindowTest, AttendeeTextStartsWithItsCountOrStartsNothingAtOnce) {
+// Tab from the box to the button; Return, Enter and Space press it (Alt+S: window_test.sh). 3600
+// yen an hour: one second costs as many yen as there are attendees.
+TEST_F(QtWindowTest, TheKeysPressTheButtonThatStartsWithTheAttendeeCountOrStartsNothing) {
   Open();
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   auto& box = Named<QLineEdit>("txtMemnberCount");
   auto& button = Named<QPushButton>("btnStart");
+  EXPECT_EQ(QApplication::focusWidget(), &box);
+  QTest::keyClick(&box, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), &button);
+  for (const auto& [key, modifier, caption] :
+       {std::tuple{Qt::Key_Return, Qt::NoModifier, "会議終了(&S)"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "会議開始(&S)"},
+        {Qt::Key_Space, Qt::NoModifier, "会議終了(&S)"},
+        {Qt::Key_Space, Qt::NoModifier, "会議開始(&S)"}}) {
+    QTest::keyClick(&button, key, modifier);
+    EXPECT_EQ(button.text(), QString::fromUtf8(caption));
+  }
   const std::pair<std::string, const char*> texts[] = {
       {std::string(1 << 20, '9'), nullptr},
       {std::string(1 << 20, '0') + "7", "7円"},

@@ -45,8 +45,7 @@ class Win32WindowTest : public testing::Test {
   HWND Handle(ControlId id) const { return window_->Handle(id); }
   std::string Text(ControlId id) const { return WindowText(Handle(id)); }
 
-  // Dispatches the thread's messages, as the program's loop does, for a while or until there
-  // has been a tick.
+  // Dispatches messages as the program's loop does, for a while or until there has been a tick.
   void Pump(Clock::duration limit, bool untilTick = false) {
     const int reads = clockReads_;
     for (const auto end = Clock::now() + limit; Clock::now() < end;) {
@@ -79,8 +78,9 @@ class Win32WindowTest : public testing::Test {
 };
 
 // At the window's DPI when made, and again at the DPI and place Windows suggests on a move to
-// another screen: half pixels round up, the read-outs' fonts scale with the boxes.
-TEST_F(Win32WindowTest, LayoutFollowsTheWindowsDpiAndTheSuggestedPlace) {
+// another screen: half pixels round up, the read-outs' fonts scale with the boxes. The colours a
+// label's WM_CTLCOLORSTATIC sets; high contrast is asked of the rule, as Wine cannot switch it on.
+TEST_F(Win32WindowTest, LayoutFollowsTheDpiAndTheSuggestedPlaceInTheReadOutsColours) {
   Open();
   // This test program declares no DPI awareness.
   ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
@@ -101,12 +101,6 @@ TEST_F(Win32WindowTest, LayoutFollowsTheWindowsDpiAndTheSuggestedPlace) {
     EXPECT_EQ(Box(ControlId::lblCost), cost);
     EXPECT_EQ(FontHeight(ControlId::lblCost), costFont);
   }
-}
-
-// What a label's WM_CTLCOLORSTATIC sets; high contrast is asked of the colour rule, since Wine
-// cannot switch it on.
-TEST_F(Win32WindowTest, ReadOutsAreBlueAndRedOutsideHighContrastAndTheThemesColourInIt) {
-  Open();
   const COLORREF themeText = GetSysColor(COLOR_WINDOWTEXT);
   HDC dc = CreateCompatibleDC(nullptr);
   for (const auto& [id, colour] : {std::pair{ControlId::lblTime, RGB(0, 0, 255)},

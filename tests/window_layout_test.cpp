@@ -10,7 +10,7 @@ namespace quorlane::layout {
 namespace {
 
 // Twips that are not whole pixels: half a pixel and more rounds up, the same for every front end.
-TEST(PixelBox, RoundsHalfAPixelUpFromTheFrameOrTheClient) {
+TEST(PixelBox, RoundsHalfAPixelUpAndKeepsEveryControlInsideItsFrame) {
   const struct {
     ControlId id;
     int dpi;
@@ -28,9 +28,7 @@ TEST(PixelBox, RoundsHalfAPixelUpFromTheFrameOrTheClient) {
     EXPECT_EQ(std::vector({box.left, box.top, box.width, box.height}),
               std::vector({expected.left, expected.top, expected.width, expected.height}));
   }
-}
-
-TEST(PixelBox, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheClientAtAnyDpi) {
+  // Every control inside its frame, every frame inside the client, at any DPI.
   for (const int dpi : {96, 120, 144, 168, 192, 288}) {
     SCOPED_TRACE(dpi);
     const Size client = ClientPixels(dpi);

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Usage: screen_reader_test.sh PROGRAM
-# A meeting as a screen reader follows it over AT-SPI: a notice for each figure that changed in a
-# tick, with the figure on display, never the seconds count the cost read-out holds within a tick,
-# and none for a figure that stayed. Half a yen a second: the cost changes every other second.
+# Over AT-SPI: a notice for each figure that changed in a tick, with the figure shown (never the
+# seconds count), none for one that stayed. Half a yen a second: the cost changes every other one.
 set -euo pipefail
 work=$(mktemp -d)
 for lib in virtual_display settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done

@@ -82,8 +82,7 @@ state() {
 # The keyboard alone, the first focus in the attendee box (7). Each row: keys, then the state.
 launch 3600 7 0
 check "title at start-up" "Quorlane" "$(vd_title "$window")"
-check "client area at 96 dpi" "227 130" "$(xwininfo -id "$window" \
-  | awk -F: '/Width/ {w = $2} /Height/ {h = $2} END {print w + 0, h + 0}')"
+check "client area at 96 dpi" 227x130 "$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')"
 check "unpinned window is not above others" no "$(above)"
 # Wine places a new window in the screen's corner itself, so only "above" tells a pinned one there.
 [ ${#run[@]} -eq 0 ] && check "unpinned window is not in the corner" yes \

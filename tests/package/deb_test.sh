@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Usage: deb_test.sh BUILD_DIR
-# Builds the Debian package from a build tree, checks what it holds and declares, runs lintian
-# (any error or warning fails, overrides only with their reason in the package), validates its
-# desktop entry and metainfo, then runs the window test on the program unpacked into a throwaway
-# root, where it must read the unpacked /etc/quorlane/Quorlane.ini through the link beside it.
+# The Debian package: its contents and fields, lintian without error or warning, its desktop entry
+# and metainfo, and the window test on the unpacked program reading the unpacked /etc file.
 set -euo pipefail
 build=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -35,8 +33,7 @@ for needed in 'libqt6widgets6 (>= ' 'fonts-ipafont-gothic | fonts-noto-cjk | fon
   [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks '$needed': $depends"; exit 1; }
 done
 
-size=$(stat -c %s "$deb")
-echo "$(basename "$deb"): $size bytes"
+size=$(stat -c %s "$deb") && echo "$(basename "$deb"): $size bytes"
 [ "$size" -lt 81920 ] || { echo "the package is not under 80 KB"; exit 1; }
 lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "lintian finds fault"; exit 1; }
 

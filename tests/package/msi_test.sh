@@ -15,20 +15,18 @@ trap 'wine_stop; rm -rf "$work"' EXIT
 export WINEPREFIX=$work/prefix
 
 table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }  # table MSI NAME: its rows
-field() { cut -f"$1" | xargs; }                                  # field N of each row, on one line
 property() { table "$1" Property | awk -F'\t' -v name="$2" '$1 == name {print $2}'; }
 
-upgrade_code="{CFB0FBEA-C46A-478F-B650-A00D29AC9803}"
 check "under 200 KB" yes "$([ "$(stat -c %s "$msi")" -lt 204800 ] && echo yes || stat -c %s "$msi")"
 check "files" "Quorlane.exe Readme.txt ThirdPartyNotices.txt License.txt Quorlane.ini" \
-  "$(table "$msi" File | field 3)"
+  "$(table "$msi" File | cut -f3 | xargs)"
 check "Start-menu shortcut: folder, name, target, Japanese description" \
   "ProgramMenuFolder Quorlane [#Quorlane.exe] 会議の経過時間と発生費用を毎秒表示します" \
   "$(table "$msi" Shortcut | awk -F'\t' '{print $2, $3, $5, $7}')"
 check "icon for Apps & features" "ARPPRODUCTICON=Quorlane.ico Icon=Quorlane.ico" \
-    "ARPPRODUCTICON=$(property "$msi" ARPPRODUCTICON) Icon=$(table "$msi" Icon | field 1)"
+    "ARPPRODUCTICON=$(property "$msi" ARPPRODUCTICON) Icon=$(table "$msi" Icon | cut -f1)"
 check "per machine" 1 "$(property "$msi" ALLUSERS)"
-check "upgrades older versions, refuses newer" "$upgrade_code 1.0.0 WIX_UPGRADE_DETECTED" \
+check "upgrades older versions, refuses newer" "{CFB0FBEA-C46A-478F-B650-A00D29AC9803} 1.0.0 WIX_UPGRADE_DETECTED" \
   "$(table "$msi" Upgrade | awk -F'\t' '$3 != "" {print $1, $3, $NF}')"
 # 64-bit 256; Permanent 16 and NeverOverwrite 128 for the administrator's settings.
 check "component attributes" "Program=256 Settings=400" \

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Usage: program_file_test.sh QUORLANE.EXE CPACK CPACK_CONFIG
-# The program file as Windows reads it: a GUI program that needs only Windows' own DLLs, its
-# manifest, its version record, and its icon with three 16-colour images; and the zip handed out,
-# whose notices cover what the linker put in.
+# The program file as Windows reads it (DLLs, manifest, version record, icon) and the zip handed
+# out, whose notices cover what the linker put in.
 set -uo pipefail
 exe=$1
 source "$(dirname "$0")/../check.sh"
