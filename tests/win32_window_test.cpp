@@ -21,6 +21,7 @@ namespace {
 
 using layout::ControlId;
 using Clock = std::chrono::steady_clock;
+using Pixels = std::tuple<LONG, LONG, LONG, LONG>;  // left, top, width, height
 
 class Win32WindowTest : public testing::Test {
  protected:
@@ -44,8 +45,7 @@ class Win32WindowTest : public testing::Test {
   HWND Handle(ControlId id) const { return window_->Handle(id); }
   std::string Text(ControlId id) const { return WindowText(Handle(id)); }
 
-  // Dispatches the thread's messages, as the program's loop does, for a while or until there
-  // has been a tick.
+  // Dispatches messages as the program's loop does, for a while or until there has been a tick.
   void Pump(Clock::duration limit, bool untilTick = false) {
     const int reads = clockReads_;
     for (const auto end = Clock::now() + limit; Clock::now() < end;) {
@@ -56,8 +56,7 @@ class Win32WindowTest : public testing::Test {
     }
   }
 
-  // The box in the client area's pixels.
-  std::tuple<LONG, LONG, LONG, LONG> Box(ControlId id) const {
+  Pixels Box(ControlId id) const {  // in the client area
     RECT box{};
     GetWindowRect(Handle(id), &box);
     MapWindowPoints(HWND_DESKTOP, window_->Handle(), reinterpret_cast<POINT*>(&box), 2);
@@ -79,19 +78,16 @@ class Win32WindowTest : public testing::Test {
 };
 
 // At the window's DPI when made, and again at the DPI and place Windows suggests on a move to
-// another screen: half pixels round up, the read-outs' fonts scale with the boxes.
-TEST_F(Win32WindowTest, LayoutFollowsTheWindowsDpiAndTheSuggestedPlace) {
+// another screen: half pixels round up, the read-outs' fonts scale with the boxes. The colours a
+// label's WM_CTLCOLORSTATIC sets; high contrast is asked of the rule, as Wine cannot switch it on.
+TEST_F(Win32WindowTest, LayoutFollowsTheDpiAndTheSuggestedPlaceInTheReadOutsColours) {
   Open();
   // This test program declares no DPI awareness.
   ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
-  RECT client{};
-  GetClientRect(window_->Handle(), &client);
-  EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(227L, 130L));
   const RECT suggested{300, 200, 700, 500};
-  const std::tuple<UINT, std::tuple<LONG, LONG, LONG, LONG>, std::tuple<LONG, LONG, LONG, LONG>,
-                   LONG>
-      layouts[] = {{96, {76, 20, 31, 20}, {70, 86, 147, 27}, -29},
-                   {144, {114, 30, 47, 30}, {105, 129, 221, 41}, -44}};
+  const std::tuple<UINT, Pixels, Pixels, LONG> layouts[] = {
+      {96, {76, 20, 31, 20}, {70, 86, 147, 27}, -29},
+      {144, {114, 30, 47, 30}, {105, 129, 221, 41}, -44}};
   for (const auto& [dpi, attendees, cost, costFont] : layouts) {
     SCOPED_TRACE(dpi);
     if (dpi != 96) {
@@ -105,12 +101,6 @@ TEST_F(Win32WindowTest, LayoutFollowsTheWindowsDpiAndTheSuggestedPlace) {
     EXPECT_EQ(Box(ControlId::lblCost), cost);
     EXPECT_EQ(FontHeight(ControlId::lblCost), costFont);
   }
-}
-
-// What a label's WM_CTLCOLORSTATIC sets; high contrast is asked of the colour rule, since Wine
-// cannot switch it on.
-TEST_F(Win32WindowTest, ReadOutsAreBlueAndRedOutsideHighContrastAndTheThemesColourInIt) {
-  Open();
   const COLORREF themeText = GetSysColor(COLOR_WINDOWTEXT);
   HDC dc = CreateCompatibleDC(nullptr);
   for (const auto& [id, colour] : {std::pair{ControlId::lblTime, RGB(0, 0, 255)},
@@ -125,9 +115,9 @@ TEST_F(Win32WindowTest, ReadOutsAreBlueAndRedOutsideHighContrastAndTheThemesColo
   DeleteDC(dc);
 }
 
-// Tab walks the table's tab column. Enter comes from IsDialogMessageW as IDOK from no control;
-// it presses the focused button and nothing else, and so does Space.
-TEST_F(Win32WindowTest, TabFollowsTheTabColumnAndEnterAndSpacePressTheFocusedButton) {
+// Tab walks the tab column. Enter comes from IsDialogMessageW as IDOK from no control; it presses
+// the focused button and nothing else, and so does Space; the meeting then ticks.
+TEST_F(Win32WindowTest, TabEnterAndSpaceStartAndStopTheMeetingThatTicksOnceASecond) {
   Open();
   HWND window = window_->Handle();
   HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
@@ -143,25 +133,28 @@ TEST_F(Win32WindowTest, TabFollowsTheTabColumnAndEnterAndSpacePressTheFocusedBut
   SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
   SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
   EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
+  // Once a second: no tick in the first half second, then one (each tick reads the clock twice).
+  SendMessageW(window, WM_COMMAND, IDOK, 0);
+  const int atStart = clockReads_;
+  Pump(std::chrono::milliseconds(500));
+  EXPECT_EQ(clockReads_, atStart);
+  Pump(std::chrono::seconds(5), true);
+  EXPECT_EQ(clockReads_, atStart + 2);
 }
 
-// Typed digits must land in the box again after Alt+Tab away and back.
-TEST_F(Win32WindowTest, FocusComesBackToTheControlThatHadItOnActivation) {
+// Typed digits must land in the box again after Alt+Tab away and back. WINDOW_TOP_POS=1 from
+// wherever the window stands: to the corner, same size, above others.
+TEST_F(Win32WindowTest, FocusComesBackOnActivationAndThePinMovesToTheCornerAbove) {
   Open();
+  HWND window = window_->Handle();
   SetFocus(Handle(ControlId::btnStart));
   HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
                                nullptr, nullptr, nullptr);
   SetActiveWindow(other);
   ASSERT_NE(GetFocus(), Handle(ControlId::btnStart));
-  SetActiveWindow(window_->Handle());
+  SetActiveWindow(window);
   EXPECT_EQ(GetFocus(), Handle(ControlId::btnStart));
   DestroyWindow(other);
-}
-
-// WINDOW_TOP_POS=1 from wherever the window stands: to the corner, same size, above others.
-TEST_F(Win32WindowTest, PinTopLeftMovesTheWindowToTheCornerAndKeepsItAbove) {
-  Open();
-  HWND window = window_->Handle();
   SetWindowPos(window, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   RECT before{}, after{};
   GetWindowRect(window, &before);
@@ -172,32 +165,19 @@ TEST_F(Win32WindowTest, PinTopLeftMovesTheWindowToTheCornerAndKeepsItAbove) {
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-// Once a second: no tick in the first half second, then one (each tick reads the clock twice).
-TEST_F(Win32WindowTest, TheTimerTicksOnceASecond) {
-  Open();
-  SetFocus(Handle(ControlId::btnStart));
-  SendMessageW(window_->Handle(), WM_COMMAND, IDOK, 0);
-  const int atStart = clockReads_;
-  Pump(std::chrono::milliseconds(500));
-  EXPECT_EQ(clockReads_, atStart);
-  Pump(std::chrono::seconds(5), true);
-  EXPECT_EQ(clockReads_, atStart + 2);
-}
-
 std::string SpokenNameOf(HWND control) {
   IAccessible* accessible = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                        reinterpret_cast<void**>(&accessible)))) {
-    return "<no accessible object>";
-  }
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
   BSTR name = nullptr;
-  accessible->get_accName(self, &name);
+  VARIANT self{};
+  self.vt = VT_I4;  // lVal 0: the control itself
+  if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible,
+                                           reinterpret_cast<void**>(&accessible)))) {
+    accessible->get_accName(self, &name);
+    accessible->Release();
+  }
   const std::string spoken = Narrow(name != nullptr ? name : L"");
   SysFreeString(name);
-  accessible->Release();
   return spoken;
 }
 

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # Usage: screen_reader_test.sh PROGRAM
-# A meeting as a screen reader follows it over AT-SPI: a notice for each figure that changed in a
-# tick, with the figure on display, never the seconds count the cost read-out holds within a tick,
-# and none for a figure that stayed. Half a yen a second: the cost changes every other second.
+# Over AT-SPI: a notice for each figure that changed in a tick, with the figure shown (never the
+# seconds count), none for one that stayed. Half a yen a second: the cost changes every other one.
 set -euo pipefail
 work=$(mktemp -d)
-source "$(dirname "$0")/../../script/lib/virtual_display.sh"
+for lib in virtual_display settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 trap 'vd_stop; rm -rf "$work"' EXIT
-cp "$1" "$work/quorlane"
-printf '[DATA]\r\nCOST_PER_HOUR=1800\r\nMEMBER_COUNT=1\r\n' >"$work/Quorlane.ini"
 vd_start
-export PROGRAM=$work/quorlane QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+PROGRAM=$(beside_settings "$1" "$work" 1800 1)
+export PROGRAM QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 dbus-run-session -- /usr/bin/python3 - <<'EOF'
 import os, subprocess, time
 started = [subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])]

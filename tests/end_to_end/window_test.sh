@@ -1,45 +1,22 @@
 #!/usr/bin/env bash
 # Usage: window_test.sh PROGRAM [SETTINGS]
-# The built program as a user meets it: on a virtual display with a window manager, beside a
-# settings file of its own. One behaviour table for both programs: Alt+S, Space and Enter on the
-# focused button start and stop a meeting, Tab walks the box and the button, the title carries the
-# cost while minimised and comes back on restore; WINDOW_TOP_POS=1 pins the window to the corner,
-# above others; without a settings file a warning owned by the window comes once it is on screen,
-# and on standard error; hostile settings files neither hold up the Qt window nor go unreported.
-# Quorlane.exe runs under Wine, in the prefix $WINEPREFIX. With SETTINGS the program runs where it
-# lies, and that is the file it must read (an unpacked package's /etc file, reached through a
-# link); otherwise a copy runs beside a file of its own.
+# The built program as a user meets it, on a virtual display with a window manager: one behaviour
+# table for both programs (Quorlane.exe under Wine in $WINEPREFIX), the pin, the warning without
+# settings, hostile settings files (Qt). With SETTINGS the program runs where it lies and must read
+# that file (as installed, through a link); otherwise a copy runs beside a file of its own.
 set -uo pipefail
 program_file=$(realpath -s "$1")
 settings=${2:-}
-source "$(dirname "$0")/../../script/lib/virtual_display.sh"
+for lib in virtual_display wine settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 source "$(dirname "$0")/../check.sh"
-
-run=()
-name=quorlane
-if [[ $program_file == *.exe ]]; then
-  source "$(dirname "$0")/../../script/lib/wine.sh"
-  wine_start "$WINEPREFIX" || exit 1
-  run=(wine)
-  name=Quorlane.exe
-fi
-
+wine_for "$program_file" "${WINEPREFIX:-}" || exit 1
 work=$(mktemp -d)
 program=
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2>/dev/null
-  [ ${#run[@]} -eq 0 ] || wine_stop
-  vd_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -n "$program" ] && kill "$program" 2>/dev/null; [ ${#run[@]} -eq 0 ] || wine_stop; vd_stop
+  rm -rf "$work"' EXIT
 vd_start || exit 1
-exe=$program_file
-ini=$settings
-if [ -z "$settings" ]; then
-  exe=$work/$name ini=$work/Quorlane.ini
-  cp "$program_file" "$exe"
-fi
+exe=$program_file ini=$settings
+[ -n "$settings" ] || { exe=$(beside_settings "$program_file" "$work" 0 0) ini=$work/Quorlane.ini; }
 
 # start: runs the program beside whatever stands at Quorlane.ini; sets $window and $started_ms.
 start() {
@@ -52,12 +29,10 @@ start() {
   started_ms=$((($(date +%s%N) - t0) / 1000000))
 }
 
-# launch COST MEMBERS TOP_POS: starts the program beside those settings, or beside none with
-# "launch none".
+# launch COST MEMBERS TOP_POS, or launch none: starts the program beside those settings or none.
 launch() {
   rm -rf "$ini"
-  [ "$1" = none ] || printf '[DATA]\r\nCOST_PER_HOUR=%s\r\nMEMBER_COUNT=%s\r\nWINDOW_TOP_POS=%s\r\n' \
-    "$@" >"$ini"
+  [ "$1" = none ] || write_settings "$ini" "$@"
   start
 }
 
@@ -84,10 +59,8 @@ warning_owner() {
   printf '%d' "$(xprop -id "${warning:-0}" WM_TRANSIENT_FOR 2>/dev/null | awk '/window id/ {print $NF}')"
 }
 
-# state EXPECTED: minimises the window and reads its title: "running:N" when it shows a cost in
-# yen that is a multiple of N (3,600 yen an hour: N yen a second for N attendees) and rises with the
-# next tick, "stopped" when it stays the program's title for more than a tick; then restores the
-# window and gives it back the focus.
+# state EXPECTED: the minimised title: "running:N" for a rising cost, a multiple of N (3,600 yen an
+# hour, N attendees), "stopped" for the program's name; then restores and refocuses the window.
 state() {
   local title later
   xdotool windowminimize --sync "$window"
@@ -106,12 +79,10 @@ state() {
   vd_activate "$window"
 }
 
-# A meeting driven from the keyboard alone, the first focus in the attendee box (7 from the
-# settings). Each row: keys pressed in turn, then the meeting's state.
+# The keyboard alone, the first focus in the attendee box (7). Each row: keys, then the state.
 launch 3600 7 0
 check "title at start-up" "Quorlane" "$(vd_title "$window")"
-check "client area at 96 dpi" "227 130" "$(xwininfo -id "$window" \
-  | awk -F: '/Width/ {w = $2} /Height/ {h = $2} END {print w + 0, h + 0}')"
+check "client area at 96 dpi" 227x130 "$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')"
 check "unpinned window is not above others" no "$(above)"
 # Wine places a new window in the screen's corner itself, so only "above" tells a pinned one there.
 [ ${#run[@]} -eq 0 ] && check "unpinned window is not in the corner" yes \
@@ -146,9 +117,8 @@ check "title without a settings file" "Quorlane" "$(vd_title "$window")"
 check "the warning on standard error too" yes \
   "$([[ "$(cat "$work/log")" == *"設定ファイルが見つからないため"*$'\n'*Quorlane.ini* ]] && echo yes || cat "$work/log")"
 
-# Hostile settings files: the window opens within a second more than the plain start just measured
-# (or three of them), so that a busy machine slows both alike; a warning owned by the window names
-# the problem (read here from standard error).
+# Hostile settings files: the window opens within a second more than the plain start (or three of
+# them: a busy machine slows both alike); a warning owned by the window names the problem.
 [ ${#run[@]} -eq 0 ] && [ -z "$settings" ] || { check_summary; exit; }
 limit_ms=$((started_ms * 3 > started_ms + 1000 ? started_ms * 3 : started_ms + 1000))
 hostile() {  # hostile NAME PROBLEM: the caller has put something hostile at Quorlane.ini

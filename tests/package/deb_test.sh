@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Usage: deb_test.sh BUILD_DIR
-# Builds the Debian package from a build tree, checks what it holds and declares, runs lintian
-# (any error or warning fails, overrides only with their reason in the package), validates its
-# desktop entry and metainfo, then runs the window test on the program unpacked into a throwaway
-# root, where it must read the unpacked /etc/quorlane/Quorlane.ini through the link beside it.
+# The Debian package: its contents and fields, lintian without error or warning, its desktop entry
+# and metainfo, and the window test on the unpacked program reading the unpacked /etc file.
 set -euo pipefail
 build=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -15,23 +13,17 @@ cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" \
 deb=$(echo "$work"/quorlane_*_*.deb)
 id=io.github.quorlane.Quorlane
 
+share=./usr/share icons=./usr/share/icons/hicolor
 expected=$(
-  echo "-rw-r--r-- ./etc/quorlane/Quorlane.ini"
   echo "lrwxrwxrwx ./usr/bin/quorlane -> ../lib/quorlane/quorlane"
   echo "lrwxrwxrwx ./usr/lib/quorlane/Quorlane.ini -> /etc/quorlane/Quorlane.ini"
   echo "-rwxr-xr-x ./usr/lib/quorlane/quorlane"
-  echo "-rw-r--r-- ./usr/share/applications/$id.desktop"
-  echo "-rw-r--r-- ./usr/share/metainfo/$id.metainfo.xml"
-  echo "-rw-r--r-- ./usr/share/doc/quorlane/changelog.gz"
-  echo "-rw-r--r-- ./usr/share/doc/quorlane/copyright"
-  echo "-rw-r--r-- ./usr/share/man/man1/quorlane.1.gz"
-  echo "-rw-r--r-- ./usr/share/man/ja/man1/quorlane.1.gz"
   grep -q '^QUORLANE_MAINTAINER:STRING=.*<.*@.*>' "$build/CMakeCache.txt" \
-    || echo "-rw-r--r-- ./usr/share/lintian/overrides/quorlane"
-  echo "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$id.svg"
-  for size in 16 24 32 48 64 128 256; do
-    echo "-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png"
-  done
+    || echo "-rw-r--r-- $share/lintian/overrides/quorlane"
+  printf -- "-rw-r--r-- %s\n" ./etc/quorlane/Quorlane.ini "$share/applications/$id.desktop" \
+    "$share/metainfo/$id.metainfo.xml" "$share"/doc/quorlane/{changelog.gz,copyright} \
+    "$share"/man/{,ja/}man1/quorlane.1.gz "$icons/scalable/apps/$id.svg" \
+    "$icons"/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png
 )
 diff -u <(sort <<<"$expected") \
   <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {$2 = $3 = $4 = $5 = ""; print}' | tr -s ' ' | sort)
@@ -41,8 +33,7 @@ for needed in 'libqt6widgets6 (>= ' 'fonts-ipafont-gothic | fonts-noto-cjk | fon
   [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks '$needed': $depends"; exit 1; }
 done
 
-size=$(stat -c %s "$deb")
-echo "$(basename "$deb"): $size bytes"
+size=$(stat -c %s "$deb") && echo "$(basename "$deb"): $size bytes"
 [ "$size" -lt 81920 ] || { echo "the package is not under 80 KB"; exit 1; }
 lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "lintian finds fault"; exit 1; }
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Usage: install_test.sh BUILD_DIR
-# `cmake --install` into a throwaway prefix twice: the first puts the sample settings under etc and
-# an absolute link to them beside the program; the second, after the administrator has edited the
-# settings, keeps the edits and says so.
+# `cmake --install` twice: the sample settings under etc with an absolute link beside the program;
+# the second install keeps the administrator's edits and says so.
 set -uo pipefail
 build=$1
 source "$(dirname "$0")/../check.sh"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Usage: msi_test.sh MSI BUILD_MSI.cmake [-D NAME=VALUE]...
-# The MSI as an IT department uses it, under Wine in a throwaway prefix: its tables, a silent
-# per-machine install whose program passes the window test, an upgrade to a 1.0.1 built by the
-# script with the same definitions that keeps an edited Quorlane.ini, and an uninstall that leaves
-# nothing of the program.
+# The MSI under Wine in a throwaway prefix: its tables, a silent per-machine install that passes the
+# window test, an upgrade to a 1.0.1 (same definitions) keeping an edited Quorlane.ini, an uninstall.
 set -uo pipefail
 msi=$(realpath "$1")
 build_msi=$2
@@ -16,22 +14,19 @@ trap 'wine_stop; rm -rf "$work"' EXIT
 # A fresh prefix: nothing installed by an earlier run. (window_test.sh takes it from here too.)
 export WINEPREFIX=$work/prefix
 
-# table NAME: the rows of a table, without its three header lines.
-table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }
-field() { cut -f"$1" | xargs; }  # field N: that field of each row, on one line
+table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }  # table MSI NAME: its rows
+property() { table "$1" Property | awk -F'\t' -v name="$2" '$1 == name {print $2}'; }
 
-upgrade_code="{CFB0FBEA-C46A-478F-B650-A00D29AC9803}"
 check "under 200 KB" yes "$([ "$(stat -c %s "$msi")" -lt 204800 ] && echo yes || stat -c %s "$msi")"
 check "files" "Quorlane.exe Readme.txt ThirdPartyNotices.txt License.txt Quorlane.ini" \
-  "$(table "$msi" File | field 3)"
+  "$(table "$msi" File | cut -f3 | xargs)"
 check "Start-menu shortcut: folder, name, target, Japanese description" \
   "ProgramMenuFolder Quorlane [#Quorlane.exe] 会議の経過時間と発生費用を毎秒表示します" \
   "$(table "$msi" Shortcut | awk -F'\t' '{print $2, $3, $5, $7}')"
 check "icon for Apps & features" "ARPPRODUCTICON=Quorlane.ico Icon=Quorlane.ico" \
-  "ARPPRODUCTICON=$(table "$msi" Property | awk -F'\t' '$1 == "ARPPRODUCTICON" {print $2}') \
-Icon=$(table "$msi" Icon | field 1)"
-check "per machine" 1 "$(table "$msi" Property | awk -F'\t' '$1 == "ALLUSERS" {print $2}')"
-check "upgrades older versions, refuses newer" "$upgrade_code 1.0.0 WIX_UPGRADE_DETECTED" \
+    "ARPPRODUCTICON=$(property "$msi" ARPPRODUCTICON) Icon=$(table "$msi" Icon | cut -f1)"
+check "per machine" 1 "$(property "$msi" ALLUSERS)"
+check "upgrades older versions, refuses newer" "{CFB0FBEA-C46A-478F-B650-A00D29AC9803} 1.0.0 WIX_UPGRADE_DETECTED" \
   "$(table "$msi" Upgrade | awk -F'\t' '$3 != "" {print $1, $3, $NF}')"
 # 64-bit 256; Permanent 16 and NeverOverwrite 128 for the administrator's settings.
 check "component attributes" "Program=256 Settings=400" \
@@ -47,15 +42,14 @@ wine_start "$WINEPREFIX" || exit 1
 installed="$WINEPREFIX/drive_c/Program Files/Quorlane"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 msiexec() { DISPLAY='' wine msiexec "$1" "$(winepath -w "$2" 2>/dev/null)" /qn >/dev/null 2>&1; }
-product_code() { table "$1" Property | awk -F'\t' '$1 == "ProductCode" {print $2}'; }
-# registered PRODUCT_CODE: the version its Apps & features entry shows, and whether the icon
-# that entry shows (the product icon Windows Installer keeps for it) is the program's.
+# registered MSI: its product's Apps & features version, and whether the icon kept for it is ours.
 registered() {
-  local version
-  version=$(DISPLAY='' wine reg query "$uninstall\\$1" 2>/dev/null | tr -d '\r' \
+  local code version
+  code=$(property "$1" ProductCode)
+  version=$(DISPLAY='' wine reg query "$uninstall\\$code" 2>/dev/null | tr -d '\r' \
     | awk '$1 == "DisplayVersion" {print $3}')
   [ -z "$version" ] && return
-  cmp -s "$WINEPREFIX/drive_c/windows/Installer/$1/Quorlane.ico" "$here/../../resources/quorlane.ico" \
+  cmp -s "$WINEPREFIX/drive_c/windows/Installer/$code/Quorlane.ico" "$here/../../resources/quorlane.ico" \
     && echo "$version icon" || echo "$version no icon"
 }
 # Wine puts a per-machine install's shortcut in the user's Start menu, Windows in the common one.
@@ -68,7 +62,7 @@ check "silent install: the program's folder" \
   "$(ls "$installed" 2>/dev/null | xargs)"
 check "Start-menu shortcut with its description" yes "$(shortcut | grep -q . && hex <"$(shortcut)" \
   | grep -q "$(printf 会議の経過時間と発生費用を毎秒表示します | iconv -t UTF-16LE | hex)" && echo yes)"
-check "Apps & features entry of 1.0.0, with an icon" "1.0.0 icon" "$(registered "$(product_code "$msi")")"
+check "Apps & features entry of 1.0.0, with an icon" "1.0.0 icon" "$(registered "$msi")"
 wine_stop
 
 "$here/../end_to_end/window_test.sh" "$installed/Quorlane.exe" "$installed/Quorlane.ini" \
@@ -78,8 +72,8 @@ wine_start "$WINEPREFIX" || exit 1
 edited="[DATA] COST_PER_HOUR=7777 MEMBER_COUNT=3"
 printf '%s\r\n' $edited >"$installed/Quorlane.ini"
 msiexec /i "$newer"
-check "upgrade: 1.0.0 gone" "" "$(registered "$(product_code "$msi")")"
-check "upgrade: 1.0.1 in its place" "1.0.1 icon" "$(registered "$(product_code "$newer")")"
+check "upgrade: 1.0.0 gone" "" "$(registered "$msi")"
+check "upgrade: 1.0.1 in its place" "1.0.1 icon" "$(registered "$newer")"
 check "upgrade: the program is there" yes "$([ -f "$installed/Quorlane.exe" ] && echo yes)"
 check "upgrade: the edited Quorlane.ini kept" "$edited" "$(tr -d '\r' <"$installed/Quorlane.ini" | xargs)"
 
@@ -87,5 +81,5 @@ msiexec /x "$newer"
 check "uninstall: only the administrator's Quorlane.ini stays" "Quorlane.ini" \
   "$(ls "$installed" 2>/dev/null | xargs)"
 check "uninstall: no shortcut" "" "$(shortcut)"
-check "uninstall: no Apps & features entry" "" "$(registered "$(product_code "$newer")")"
+check "uninstall: no Apps & features entry" "" "$(registered "$newer")"
 check_summary

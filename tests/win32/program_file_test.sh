@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Usage: program_file_test.sh QUORLANE.EXE CPACK CPACK_CONFIG
-# The program file as Windows reads it: a GUI program that needs only Windows' own DLLs, its
-# manifest, its version record, and its icon with three 16-colour images; and the zip handed out,
-# whose notices cover what the linker put in.
+# The program file as Windows reads it (DLLs, manifest, version record, icon) and the zip handed
+# out, whose notices cover what the linker put in.
 set -uo pipefail
 exe=$1
 source "$(dirname "$0")/../check.sh"
@@ -15,11 +14,9 @@ check "only Windows' own DLLs" "COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll m
   "$(awk '/DLL Name:/ {print $3}' <<<"$headers" | sort | xargs)"
 
 manifest=$(wrestool -x --raw --type=24 "$exe")
-for wanted in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2'; do
-  check "manifest holds $wanted" yes "$(grep -qF "$wanted" <<<"$manifest" && echo yes)"
-done
-check "manifest leaves the ANSI code page alone" no \
-  "$(grep -q "<activeCodePage" <<<"$manifest" && echo yes || echo no)"
+check "manifest: common controls 6, per-monitor DPI, the ANSI code page left alone" "1 1 0" "$(
+  for wanted in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2' \
+    '<activeCodePage'; do grep -cF "$wanted" <<<"$manifest"; done | xargs)"
 
 # Keys and values of the version record in order, then its fixed part and the translation as bytes.
 wrestool -x --raw --type=16 "$exe" >"$work/version"

@@ -1,24 +1,15 @@
 #!/usr/bin/env bash
 # Usage: window_start_test.sh QUORLANE.EXE
-# Starts that need a Wine start of their own, in the prefix $WINEPREFIX on a virtual display: a
-# shortcut's maximise request (start /max) opens the fixed-size window normal; on a desktop at
-# 144 dpi the first layout is at 144 dpi, not 96.
+# Wine starts of their own ($WINEPREFIX): a shortcut's maximise request (start /max) opens the
+# fixed-size window normal; on a desktop at 144 dpi the first layout is at 144 dpi, not 96.
 set -uo pipefail
-exe_file=$(realpath -s "$1")
-source "$(dirname "$0")/../../script/lib/virtual_display.sh"
-source "$(dirname "$0")/../../script/lib/wine.sh"
+for lib in virtual_display wine settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 source "$(dirname "$0")/../check.sh"
 wine_start "$WINEPREFIX" || exit 1
 work=$(mktemp -d)
-cleanup() {
-  wine_stop
-  vd_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'wine_stop; vd_stop; rm -rf "$work"' EXIT
 vd_start || exit 1
-cp "$exe_file" "$work/Quorlane.exe"
-printf '[DATA]\r\nCOST_PER_HOUR=3600\r\nMEMBER_COUNT=7\r\nWINDOW_TOP_POS=0\r\n' >"$work/Quorlane.ini"
+exe=$(beside_settings "$1" "$work" 3600 7)
 
 # start_at DPI [START OPTION...]: sets the desktop's DPI and starts the program through Wine's
 # start, as a shortcut would; sets $window.
@@ -27,7 +18,7 @@ start_at() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   shift
   # /unix takes the next argument as the program's path, so the options come before it.
-  wine start "$@" /unix "$work/Quorlane.exe" >/dev/null 2>&1
+  wine start "$@" /unix "$exe" >/dev/null 2>&1
   window=
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^Quorlane$' 2>/dev/null | head -1)
@@ -37,12 +28,12 @@ start_at() {
   [ -n "$window" ] || { echo "no window appeared with start $*"; exit 1; }
   sleep 0.5  # the maximise request, if any, lands after the window is mapped
 }
-client() { xwininfo -id "$window" | awk -F: '/Width/ {w = $2} /Height/ {h = $2} END {print w + 0, h + 0}'; }
+client() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
 maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED && echo maximised || echo normal; }
 
 start_at 96 /max
 check "start /max opens the window normal" normal "$(maximised)"
-check "start /max keeps the client at 96 dpi" "227 130" "$(client)"
+check "start /max keeps the client at 96 dpi" 227x130 "$(client)"
 start_at 144
-check "client area at 144 dpi" "341 195" "$(client)"
+check "client area at 144 dpi" 341x195 "$(client)"
 check_summary
