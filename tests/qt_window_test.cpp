@@ -165,16 +165,13 @@ TEST_F(QtWindowTest, TheKeysPressTheButtonThatStartsWithTheAttendeeCountOrStarts
     QTest::keyClick(&button, key, modifier);
     EXPECT_EQ(button.text(), QString::fromUtf8(caption));
   }
+  // The box's whole text, past any length limit, and beyond the Basic Multilingual Plane; the
+  // number rules themselves are whole_number_test's.
   const std::pair<std::string, const char*> texts[] = {
       {std::string(1 << 20, '9'), nullptr},
       {std::string(1 << 20, '0') + "7", "7円"},
       {"7😀", nullptr},
-      {"\u200F7", nullptr},  // a right-to-left mark
-      {"７", nullptr},
-      {" \t2147483647 ", "2,147,483,647円"},
       {" - 2147483648\t", "-2,147,483,648円"},
-      {"+2147483648", nullptr},
-      {"-2147483649 ", nullptr},
   };
   for (const auto& [text, cost] : texts) {
     SCOPED_TRACE(text.substr(0, 20));
