@@ -147,9 +147,11 @@ void MainWindow::OnActivate(bool active, bool minimised) {
 // the focused push button takes it, as in a dialog.
 void MainWindow::OnCommand(int id, HWND control, int code) {
   constexpr LRESULT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
-  HWND focus = GetFocus();
-  const bool onButton = (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & kPushButton) != 0;
-  if (id == IDOK && control == nullptr && onButton) SendMessageW(focus, BM_CLICK, 0, 0);
+  if (id == IDOK && control == nullptr) {
+    HWND focus = GetFocus();
+    if (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & kPushButton) SendMessageW(focus, BM_CLICK, 0, 0);
+    return;
+  }
   parts_->btnStart.OnCommand(control, code);
 }
 

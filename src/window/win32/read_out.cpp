@@ -63,10 +63,12 @@ void ReadOut::Fit() {
   points_ = points;
 }
 
+// Every tick measures at the size already set: that font is reused, not made again.
 int ReadOut::TextWidth(double points) const {
-  const UniqueFont font = FontAt(points);
+  UniqueFont other;
+  if (!font_ || points != points_) other = FontAt(points);
   HDC dc = GetDC(label_);
-  HGDIOBJ previous = SelectObject(dc, font.get());
+  HGDIOBJ previous = SelectObject(dc, other ? other.get() : font_.get());
   SIZE size{};
   GetTextExtentPoint32W(dc, text_.data(), static_cast<int>(text_.size()), &size);
   SelectObject(dc, previous);
