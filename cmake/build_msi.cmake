@@ -43,8 +43,9 @@ file(GLOB staged ${WORK}/*)
 execute_process(COMMAND touch -d @${EPOCH} ${staged} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND date -u -d @${EPOCH} "+%Y-%m-%d %H:%M:%S"
                 OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-# The summary's dates are the clock's: faketime stops it at EPOCH for the two tools.
-set(at_epoch ${CMAKE_COMMAND} -E env TZ=UTC DONT_FAKE_MONOTONIC=1 ${faketime} ${date})
+# The summary's dates are the clock's: faketime -f holds it at EPOCH for the two tools (without
+# -f it would start there and run on, and a build that crosses a second would differ).
+set(at_epoch ${CMAKE_COMMAND} -E env TZ=UTC DONT_FAKE_MONOTONIC=1 ${faketime} -f ${date})
 file(REMOVE ${OUTPUT})
 # wixl notes every attribute it passes over on standard error: shown only when it fails.
 execute_process(COMMAND ${at_epoch} ${wixl} -a x64 -o ${OUTPUT} Quorlane.wxs

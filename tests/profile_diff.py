@@ -41,9 +41,15 @@ ENCODINGS = {"Shift-JIS": lambda t: t.encode("cp932"),
 
 
 def answers(command, directory, queries):
-    out = subprocess.run(command, input=queries, cwd=directory, capture_output=True, check=True,
-                         timeout=300).stdout.split()
-    return [bytes.fromhex(line.decode().rstrip("-")) for line in out]
+    # Output to a file, not a pipe: a Wine process left running must not hold the answers back.
+    with tempfile.TemporaryFile() as out:
+        try:
+            subprocess.run(command, input=queries, cwd=directory, stdout=out, check=True,
+                           timeout=120)
+        except subprocess.TimeoutExpired:
+            sys.exit(f"{Path(command[-1]).name} gave no answer within 120 s")
+        out.seek(0)
+        return [bytes.fromhex(line.decode().rstrip("-")) for line in out.read().split()]
 
 
 def main(ours, windows, wine_run, prefix):

@@ -31,9 +31,10 @@ start_at() {
 client() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
 maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED && echo maximised || echo normal; }
 
+start_at 144
+check "client area at 144 dpi" 341x195 "$(client)"
+# Last at 96 dpi: the prefix is shared with the other window tests.
 start_at 96 /max
 check "start /max opens the window normal" normal "$(maximised)"
 check "start /max keeps the client at 96 dpi" 227x130 "$(client)"
-start_at 144
-check "client area at 144 dpi" 341x195 "$(client)"
 check_summary
