@@ -162,6 +162,27 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
 INSTANTIATE_TEST_SUITE_P(FrmMain, StartUp, testing::ValuesIn(kStartUps),
                          [](const auto& test) { return test.param.name; });
 
+// As the Debian package has it: the Quorlane.ini looked at is a link to the file to edit.
+TEST_F(FrmMainTest, AWarningAboutALinkNamesTheFileItLeadsTo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Windows program's settings file is no link";
+#endif
+  const std::filesystem::path edited = settingsPath.string() + ".edit";
+  std::filesystem::create_symlink(edited, settingsPath);
+  Load(kNoFile);
+  std::filesystem::remove(settingsPath);
+  std::filesystem::create_symlink(edited.filename(), settingsPath);
+  Load("COST_PER_HOUR=abc");
+  window.WindowShown();
+  const std::string lines =
+      "\n" + settingsPath.string() + "\nリンク先（編集するファイル）: " + edited.string();
+  EXPECT_EQ(form.warnings,
+            (std::vector<std::string>{
+                "設定ファイルが見つからないため、COST_PER_HOUR を読めません。" + lines,
+                "COST_PER_HOUR の値「abc」は数値ではありません。" + lines}));
+  std::filesystem::remove(edited);
+}
+
 TEST_F(FrmMainTest, StartMinimiseStopAndRestart) {
   Load(kGoodData);
   box.text = "5";
