@@ -130,8 +130,8 @@ check "the window is on screen under the warning" IsViewable \
 check "title without a settings file" "Quorlane" "$(vd_title "$window")"
 check "the warning on standard error too" yes \
   "$([[ "$(cat "$work/log")" == *"設定ファイルが見つからないため"*$'\n'*Quorlane.ini* ]] && echo yes || cat "$work/log")"
-# Installed, the program looks at a link; the warning names the file to edit as well.
-[ -n "$settings" ] && check "the warning names the file the link leads to" yes \
+# Installed by the .deb, the program looks at a link; the warning names the file to edit as well.
+[ -L "$(dirname "$(realpath "$exe")")/Quorlane.ini" ] && check "the warning names the file the link leads to" yes \
   "$([[ "$(cat "$work/log")" == *"（編集するファイル）: $settings" ]] && echo yes || cat "$work/log")"
 
 # Hostile settings files: the window opens within a second more than the plain start (or three of
