@@ -101,7 +101,11 @@ while IFS='|' read -r keys expected name; do
   # A character that no key makes is typed as an input method commits it. xdotool gives it a spare
   # key for as long as the delay: short, and the program reads the key after it is taken back.
   for key in $keys; do
-    [[ $key == *[^[:ascii:]]* ]] && xdotool type --delay 300 "$key" || xdotool key --clearmodifiers "$key"
+    if [[ $key == *[^[:ascii:]]* ]]; then
+      xdotool type --delay 300 "$key"
+    else
+      xdotool key --clearmodifiers "$key"
+    fi
   done
   sleep 0.5  # the click lands a moment after the key; minimising first would swallow it
   check "$name" "$expected" "$(state "$expected")"
