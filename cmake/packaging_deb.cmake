@@ -17,9 +17,11 @@ hourly cost per attendee set in /etc/quorlane/Quorlane.ini. The interface is
 Japanese.
 
 会議の経過時間と発生費用を毎秒表示する会議コストメーターです。")
-# Qt's libraries as dpkg-shlibdeps finds them, and a font that draws the Japanese captions.
+# Qt's libraries as dpkg-shlibdeps finds them, a font that draws the Japanese captions, and Qt's
+# platform plugins, which libqt6gui6 only recommends: without them the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
 set(CPACK_STRIP_FILES ON)
 # Installed with DESTDIR and the real prefix, so that the settings land in /etc, not /usr/etc.
 set(CPACK_SET_DESTDIR ON)

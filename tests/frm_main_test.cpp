@@ -30,6 +30,7 @@ class Fake final : public FormControl,
   int interval = 0, pinCalls = 0;
   WindowState state = WindowState::Normal;
   std::vector<std::string> warnings;
+  std::string pointedOut;  // the sounds and the focus given, in order
   std::string Title() const override { return text; }
   void SetTitle(const std::string& value) override { text = value; }
   WindowState State() const override { return state; }
@@ -41,6 +42,8 @@ class Fake final : public FormControl,
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
   void SetInterval(int milliseconds) override { interval = milliseconds; }
+  void SoundWarning() override { pointedOut += "sound "; }
+  void FocusAllText() override { pointedOut += "focus on \"" + text + "\" "; }
 };
 
 constexpr std::string_view kGoodData = "COST_PER_HOUR=10000\nMEMBER_COUNT=12\nWINDOW_TOP_POS=0";
@@ -113,6 +116,9 @@ const StartUpCase kStartUps[] = {
      "900円"},
     {"CountAsNumber", "COST_PER_HOUR=900\nMEMBER_COUNT=- 7.5\nWINDOW_TOP_POS=1", "", "-8", 1,
      "900円"},
+    // Shift-JIS "９００", and "８" after an ideographic space, as an input method types them.
+    {"FullWidth", "COST_PER_HOUR=\x82\x58\x82\x4f\x82\x4f\nMEMBER_COUNT=\x81\x40\x82\x57", "", "8",
+     0, "900円"},
     {"CostCutAt254Bytes", kCostCutShort, "", "7"},
     {"NoFile", kNoFile, "設定ファイルが見つからないため、COST_PER_HOUR を読めません。"},
     {"Unreadable", kDirectory, "設定ファイルを読み込めないため、COST_PER_HOUR を読めません。"},
@@ -156,6 +162,27 @@ TEST_P(StartUp, AppliesTheSettingsUpToTheFirstFaultyOne) {
 INSTANTIATE_TEST_SUITE_P(FrmMain, StartUp, testing::ValuesIn(kStartUps),
                          [](const auto& test) { return test.param.name; });
 
+// As the Debian package has it: the Quorlane.ini looked at is a link to the file to edit.
+TEST_F(FrmMainTest, AWarningAboutALinkNamesTheFileItLeadsTo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Windows program's settings file is no link";
+#endif
+  const std::filesystem::path edited = settingsPath.string() + ".edit";
+  std::filesystem::create_symlink(edited, settingsPath);
+  Load(kNoFile);
+  std::filesystem::remove(settingsPath);
+  std::filesystem::create_symlink(edited.filename(), settingsPath);
+  Load("COST_PER_HOUR=abc");
+  window.WindowShown();
+  const std::string lines =
+      "\n" + settingsPath.string() + "\nリンク先（編集するファイル）: " + edited.string();
+  EXPECT_EQ(form.warnings,
+            (std::vector<std::string>{
+                "設定ファイルが見つからないため、COST_PER_HOUR を読めません。" + lines,
+                "COST_PER_HOUR の値「abc」は数値ではありません。" + lines}));
+  std::filesystem::remove(edited);
+}
+
 TEST_F(FrmMainTest, StartMinimiseStopAndRestart) {
   Load(kGoodData);
   box.text = "5";
@@ -175,6 +202,28 @@ TEST_F(FrmMainTest, StartMinimiseStopAndRestart) {
   EXPECT_FALSE(timer.enabled);
   ClickAt(60);
   EXPECT_EQ(lblTime.text + " " + lblCost.text, "00:00:03 42円");  // kept until the next tick
+}
+
+TEST_F(FrmMainTest, AnAttendeeTextThatDoesNotConvertStartsNothingAndIsPointedOut) {
+  Load(kGoodData);
+  box.text = "5";
+  ClickAt(0);
+  window.btnStart_Click();
+  for (const std::string_view text : {"", "abc", "2147483648"}) {
+    box.text = text;
+    box.pointedOut.clear();
+    ClickAt(7200);
+    EXPECT_EQ(box.pointedOut, "sound focus on \"" + box.text + "\" ");
+    EXPECT_EQ(btnStart.text, "会議開始(&S)");
+    EXPECT_TRUE(box.enabled);
+    EXPECT_FALSE(timer.enabled);
+  }
+  TickAt(10800);  // from the failed start's reading, with the last count that converted
+  EXPECT_EQ(lblCost.text, "50,000円");
+  box.text = "1";
+  box.pointedOut.clear();
+  ClickAt(0);
+  EXPECT_EQ(box.pointedOut, "");
 }
 
 // 10,000 yen an hour. A row with attendees stops the meeting and starts anew at its start reading.

@@ -37,6 +37,9 @@ TEST(ToWholeNumber, ReadsNumbersAsTheJapaneseLocaleDoes) {
       {kMax, {"2147483647", "000000000000000000002147483647", "2147483647.4999"}},
       {kMin, {"-2147483648", "-2147483648.5"}},
       {2147483646, {"2147483646.5"}},
+      // What a Japanese input method commits in its usual mode.
+      {8, {"８", "　８　", "＋８", "８．", "７．５", "0８"}},
+      {-1234, {"－１，２３４", "－　1,23４.０"}},
   };
   for (const auto& [value, texts] : numbers) {
     for (const std::string_view text : texts) {
@@ -49,16 +52,18 @@ TEST(ToWholeNumber, ReadsNumbersAsTheJapaneseLocaleDoes) {
 // 2^64 + 1 wrap to small numbers in a narrower accumulator.
 TEST(ToWholeNumber, TextThatIsNotANumberFailsAndNumbersOutsideTheRangeOverflow) {
   constexpr std::string_view kNotNumbers[] = {
-      "",    "   ", "abc",  "7a",         "\"7\"", "7;",  "7 ; note",     "ERROR",
-      "7 8", ",1",  ".",    "1.5.5",      "1.5,0", "-",   "+-7",          "7-",
-      "(5)", "1e3", "&H10", "&HFFFFFFFF", "$7",    "\\7", "99999999999x", "-99,999,999,999.5.",
-      "7円", "￥7", "７",   "7　",        "7\0"sv};
+      "", "   ", "abc", "7a", "\"7\"", "7;", "7 ; note", "ERROR", "7 8", ",1", ".", "1.5.5",
+      "1.5,0", "-", "+-7", "7-", "(5)", "1e3", "&H10", "&HFFFFFFFF", "$7", "\\7", "99999999999x",
+      "-99,999,999,999.5.", "7円", "￥7", "7\0"sv,
+      // Full-width forms other than digits, signs, comma and full stop; a cut or stray byte.
+      "８　８", "８ｅ３", "＄７", "７－", "\xEF\xBC", "\xEF\xBC\x98\x98"};
   for (const std::string_view text : kNotNumbers) {
     EXPECT_THROW(ToWholeNumber(text), ConversionError) << '"' << text << '"';
   }
   for (const std::string_view text :
        {"2147483648", "-2147483649", "2147483647.5", "-2147483648.6", "99999999999", "4294967296",
-        "18446744073709551617", "-9223372036854775809", "1,000,000,000,000"}) {
+        "18446744073709551617", "-9223372036854775809", "1,000,000,000,000",
+        "２１４７４８３６４８"}) {
     EXPECT_THROW(ToWholeNumber(text), OverflowError) << '"' << text << '"';
   }
 }

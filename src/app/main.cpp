@@ -5,8 +5,9 @@
 
 namespace {
 
-// Wayland lets no client place itself or stay on top; XWayland does, so prefer it when it is
-// there and the user has not chosen a platform.
+// Wayland lets no client place itself or stay on top, and never says that a window is minimised,
+// so the title would never carry the cost; XWayland does all three, so prefer it when it is there
+// and the user has not chosen a platform (docs/architecture.md).
 void PreferXcbUnderWayland() {
   const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                        qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");

@@ -36,6 +36,11 @@ FileState ProbeFile(const NativePath& file);
 int OpenRegularFile(const NativePath& file);
 #endif
 
+// Where a symbolic link at the path leads (relative to the link's directory when the link says
+// so); empty when the path is no link. The Debian package's Quorlane.ini beside the program is a
+// link to the file under /etc that the administrator edits.
+NativePath LinkTarget(const NativePath& file);
+
 // The path as UTF-8 text, for messages: converted from UTF-16 on Windows, the bytes as they are
 // elsewhere.
 std::string PathText(const NativePath& file);

@@ -8,10 +8,13 @@
 
 namespace quorlane {
 
-NativePath ExecutablePath() {
+namespace {
+
+// What a symbolic link holds; empty for anything else.
+std::string ReadLink(const char* link) {
   std::string path(256, '\0');
   for (;;) {
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+    const ssize_t length = readlink(link, path.data(), path.size());
     if (length < 0) return {};
     if (static_cast<std::size_t>(length) < path.size()) {
       path.resize(static_cast<std::size_t>(length));
@@ -19,6 +22,18 @@ NativePath ExecutablePath() {
     }
     path.resize(path.size() * 2);  // cut short: try a larger buffer
   }
+}
+
+}  // namespace
+
+NativePath ExecutablePath() {
+  return ReadLink("/proc/self/exe");
+}
+
+NativePath LinkTarget(const NativePath& file) {
+  NativePath target = ReadLink(file.c_str());
+  if (!target.empty() && target.front() != '/') target.insert(0, file, 0, file.rfind('/') + 1);
+  return target;
 }
 
 // Anything but a regular file would block (a FIFO) or never end (a device), so it is not opened.

@@ -33,6 +33,11 @@ FileState ProbeFile(const NativePath& file) {
   return disk ? FileState::Readable : FileState::Unreadable;
 }
 
+// Windows installs the file itself beside the program, and a link there needs an administrator.
+NativePath LinkTarget(const NativePath&) {
+  return {};
+}
+
 std::string PathText(const NativePath& file) {
   return Narrow(file);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -26,6 +27,33 @@ std::string_view TrimNumberBlanks(std::string_view text) {
   text = TrimLeadingNumberBlanks(text);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), IsNumberBlank);
   return text.substr(0, static_cast<std::size_t>(text.rend() - last));
+}
+
+// A Japanese input method commits full-width forms ("８", "－", "　"); the number reads them as
+// their ASCII counterparts. U+FF01 to U+FF3F are EF BC 81 to BF in UTF-8, 0x60 above the ASCII they
+// stand for; the ideographic space U+3000 is E3 80 80.
+std::string AsciiNumberForms(std::string_view text) {
+  constexpr std::string_view kFullWidthLead = "\xEF\xBC", kIdeographicSpace = "\xE3\x80\x80";
+  constexpr std::string_view kNumberCharacters = "0123456789+-,.";
+  std::string ascii;
+  ascii.reserve(text.size());
+  while (!text.empty()) {
+    std::size_t taken = 1;
+    char c = text.front();
+    if (text.starts_with(kIdeographicSpace)) {
+      c = ' ';
+      taken = kIdeographicSpace.size();
+    } else if (text.starts_with(kFullWidthLead) && text.size() > kFullWidthLead.size()) {
+      const auto form = static_cast<char>(static_cast<unsigned char>(text[2]) - 0x60);
+      if (kNumberCharacters.find(form) != std::string_view::npos) {
+        c = form;
+        taken = 3;
+      }
+    }
+    ascii += c;
+    text.remove_prefix(taken);
+  }
+  return ascii;
 }
 
 // A number as written: the whole part keeps its "," separators.
@@ -70,7 +98,8 @@ bool RoundsUp(std::string_view fraction, std::uint64_t whole) {
 }  // namespace
 
 std::int32_t ToWholeNumber(std::string_view text) {
-  const WrittenNumber number = ReadWritten(text);
+  const std::string ascii = AsciiNumberForms(text);
+  const WrittenNumber number = ReadWritten(ascii);
 
   // Rounding never brings a magnitude above 2^31 back into range, so stop at the first digit
   // that passes it: the rest of a megabyte of digits is never weighed.

@@ -28,6 +28,10 @@ class TextBoxControl {
   virtual void SetText(const std::string& text) = 0;
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
+  // The system's warning sound, as for a key the box refuses.
+  virtual void SoundWarning() = 0;
+  // Takes the keyboard focus with the whole text selected, ready to be typed over.
+  virtual void FocusAllText() = 0;
 };
 
 class ButtonControl {

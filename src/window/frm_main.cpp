@@ -81,7 +81,7 @@ void FrmMain::btnStart_Click() {
   RunUntilFailure([&] {
     if (controls_.txtMemnberCount.Enabled()) {
       dtmStart = clock_();
-      lngMemberCount = ToWholeNumber(controls_.txtMemnberCount.Text());
+      lngMemberCount = TypedMemberCount();
       controls_.tmrMain.SetInterval(layout::kTickMilliseconds);
       controls_.tmrMain.SetEnabled(true);
       controls_.txtMemnberCount.SetEnabled(false);
@@ -159,6 +159,19 @@ bool FrmMain::PinRequested() const {
     pin = ToWholeNumber(ReadIniValue("WINDOW_TOP_POS", kSection, settingsFilePath_())) == 1;
   });
   return pin;
+}
+
+// A count that does not convert is pointed out in the box itself, without a dialog, before its
+// failure ends the start.
+std::int32_t FrmMain::TypedMemberCount() {
+  TextBoxControl& box = controls_.txtMemnberCount;
+  try {
+    return ToWholeNumber(box.Text());
+  } catch (...) {
+    box.SoundWarning();
+    box.FocusAllText();
+    throw;
+  }
 }
 
 }  // namespace quorlane

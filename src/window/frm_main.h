@@ -63,6 +63,7 @@ class FrmMain {
   // be had.
   std::optional<std::int32_t> ReadRequiredNumber(std::string_view key);
   bool PinRequested() const;
+  std::int32_t TypedMemberCount();
   // Written at once for whoever started the program; shown once the window is on screen.
   void Warn(const std::string& message);
 

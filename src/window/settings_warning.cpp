@@ -38,7 +38,12 @@ std::string Problem(SettingsProblem problem, std::string_view key, std::string_v
 std::string SettingsWarning(SettingsProblem problem, std::string_view key, const NativePath& file,
                             std::string_view value) {
   if (problem == SettingsProblem::ProgramPathUnknown) return Problem(problem, key, value);
-  return Concat({Problem(problem, key, value), "\n", PathText(file)});
+  std::string warning = Concat({Problem(problem, key, value), "\n", PathText(file)});
+  // The path looked at may be a link; the file to mend is where it leads.
+  const NativePath target = LinkTarget(file);
+  if (!target.empty())
+    warning.append(Concat({"\nリンク先（編集するファイル）: ", PathText(target)}));
+  return warning;
 }
 
 }  // namespace quorlane

@@ -19,7 +19,8 @@ enum class SettingsProblem {
 };
 
 // The warning shown at start-up: what went wrong with which key, then the settings file's full
-// path on a line of its own (when there is one). The value is quoted only where it is the problem.
+// path on a line of its own (when there is one), and where that path is a link, the file it leads
+// to on a third. The value is quoted only where it is the problem.
 std::string SettingsWarning(SettingsProblem problem, std::string_view key, const NativePath& file,
                             std::string_view value);
 

@@ -28,9 +28,11 @@ expected=$(
 diff -u <(sort <<<"$expected") \
   <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {$2 = $3 = $4 = $5 = ""; print}' | tr -s ' ' | sort)
 diff -u <(echo /etc/quorlane/Quorlane.ini) <(dpkg-deb -I "$deb" conffiles)
-depends=$(dpkg-deb -f "$deb" Depends)
-for needed in 'libqt6widgets6 (>= ' 'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic'; do
-  [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks '$needed': $depends"; exit 1; }
+# Each dependency on a line of its own: the platform plugins that libqt6gui6 only recommends.
+depends=$(dpkg-deb -f "$deb" Depends | sed 's/, /\n/g')
+for needed in 'libqt6widgets6 (>= .*)' qt6-qpa-plugins \
+  'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic'; do
+  grep -qx -- "$needed" <<<"$depends" || { echo "Depends lacks '$needed': $depends"; exit 1; }
 done
 
 size=$(stat -c %s "$deb") && echo "$(basename "$deb"): $size bytes"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
@@ -25,6 +26,11 @@ class QtTextBox final : public TextBoxControl {
   void SetText(const std::string& text) override { box_.setText(QString::fromStdString(text)); }
   bool Enabled() const override { return box_.isEnabled(); }
   void SetEnabled(bool enabled) override { box_.setEnabled(enabled); }
+  void SoundWarning() override { QApplication::beep(); }
+  void FocusAllText() override {
+    box_.setFocus(Qt::OtherFocusReason);
+    box_.selectAll();
+  }
 
  private:
   QLineEdit& box_;

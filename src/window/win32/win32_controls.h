@@ -33,6 +33,11 @@ class TextBox final : public TextBoxControl {
   void SetText(const std::string& text) override { SetWindowTextUtf8(box_, text); }
   bool Enabled() const override { return IsWindowEnabled(box_) != FALSE; }
   void SetEnabled(bool enabled) override { EnableWindow(box_, enabled ? TRUE : FALSE); }
+  void SoundWarning() override { MessageBeep(MB_ICONWARNING); }
+  void FocusAllText() override {
+    SetFocus(box_);
+    SendMessageW(box_, EM_SETSEL, 0, -1);
+  }
 
  private:
   HWND box_;
