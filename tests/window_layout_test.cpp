@@ -57,6 +57,7 @@ TEST(FittingPointSize, KeepsTheDesignSizeWhileTheTextFitsElseTheLargestQuarterPo
       {"narrower", 21.75, 147, 5.0, 0, 21.75},
       {"exactly as wide as the box", 21.75, 147, 147 / 21.75, 0, 21.75},
       {"one pixel too wide", 21.75, 146, 147 / 21.75, 0, 21.5},
+      {"a jump that rounding would land a step short", 21.75, 147, 7.25, 0, 20.25},
       {"far too wide", 21.75, 147, 20.0, 0, 7.25},
       {"with a part that does not scale", 21.75, 147, 10.0, 20, 12.5},
       {"no room at all", 12.0, 0, 10.0, 0, 1.0},
