@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "clock/meeting_clock.h"
 #include "window/qt/main_window.h"
@@ -105,6 +106,76 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
   EXPECT_EQ(caption.font(), QApplication::font());
   EXPECT_EQ(caption.palette(), QApplication::palette());
   EXPECT_EQ(caption.alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Captions in the desktop's font, their ink whole in the part of their boxes that no other control
+// covers (at 96 dpi; a frame's caption stands 10 pixels in, a button's edges take 3), and smaller
+// only where that font would cut them.
+TEST_F(QtWindowTest, CaptionsTakeTheDesktopsFontAndShrinkOnlyWhereItWouldCutThem) {
+  const QFont desktop = QApplication::font();
+  for (const double points : {9.0, 11.0, 12.0, 14.0}) {
+    QFont font = desktop;
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+    Open();
+    for (const auto& [name, room, captions] :
+         {std::tuple{"Frame1", 197, QStringList{"条件設定："}},
+          {"Label2(0)", 58, {"参加人数："}},  // up to the attendee box
+          {"Label2(1)", 16, {"人"}},          // up to the button
+          {"btnStart", 81, {"会議開始(S)", "会議終了(S)"}},
+          {"Frame2", 197, {"現状："}},
+          {"Label2(2)", 65, {"経過時間："}},
+          {"Label2(3)", 65, {"発生費用："}}}) {  // the read-out lies beneath
+      SCOPED_TRACE(testing::Message() << name << " at " << points << " pt");
+      const QFont& shown = Named<QWidget>(name).font();
+      bool fitsAsGiven = true;
+      const auto inkWidth = [](const QFont& drawn, const QString& text) {
+        return QFontMetrics(drawn).boundingRect(text).right() + 1;
+      };
+      for (const QString& caption : captions) {
+        EXPECT_LE(inkWidth(shown, caption), room) << caption.toStdString();
+        fitsAsGiven = fitsAsGiven && inkWidth(font, caption) <= room;
+      }
+      EXPECT_EQ(shown.family(), font.family());
+      EXPECT_EQ(shown.pointSizeF() == points, fitsAsGiven);
+    }
+  }
+  QApplication::setFont(desktop);
+}
+
+// On a dark palette (Adwaita's window is 50,50,50) pure blue and red would all but vanish: the
+// read-outs take lighter tints that reach 4.5:1, whether the palette was dark from the start or
+// turns dark or light while the window is open.
+TEST_F(QtWindowTest, ReadOutsTakeLighterColoursOnADarkPaletteAndFollowItsChanges) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Window, QColor(50, 50, 50));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  // The read-outs' colours and background, and a frame's caption colour.
+  const auto colours = [this] {
+    const auto colour = [this](const char* name, QPalette::ColorRole role) {
+      return Named<QWidget>(name).palette().color(role);
+    };
+    return std::tuple(colour("lblTime", QPalette::WindowText),
+                      colour("lblCost", QPalette::WindowText), colour("lblCost", QPalette::Window),
+                      colour("Frame1", QPalette::WindowText));
+  };
+  const auto use = [](const QPalette& palette) {
+    QApplication::setPalette(palette);
+    QApplication::processEvents();  // the widgets hear of it from the event queue
+  };
+  const std::tuple onDark(QColor(141, 141, 255), QColor(255, 103, 103), QColor(50, 50, 50),
+                          QColor(Qt::white));
+  const std::tuple onLight(QColor(Qt::blue), QColor(Qt::red), light.color(QPalette::Window),
+                           light.color(QPalette::WindowText));
+  use(dark);
+  Open();
+  EXPECT_EQ(colours(), onDark);
+  use(light);
+  EXPECT_EQ(colours(), onLight);
+  use(dark);
+  EXPECT_EQ(colours(), onDark);
+  use(light);
 }
 
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {

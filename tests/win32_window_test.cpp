@@ -101,17 +101,26 @@ TEST_F(Win32WindowTest, LayoutFollowsTheDpiAndTheSuggestedPlaceInTheReadOutsColo
     EXPECT_EQ(Box(ControlId::lblCost), cost);
     EXPECT_EQ(FontHeight(ControlId::lblCost), costFont);
   }
+  // On a dark face (Adwaita's 50,50,50 as a desktop colour) the read-outs take lighter tints.
   const COLORREF themeText = GetSysColor(COLOR_WINDOWTEXT);
+  const int faceIndex = COLOR_BTNFACE;
+  const COLORREF face = GetSysColor(faceIndex);
   HDC dc = CreateCompatibleDC(nullptr);
-  for (const auto& [id, colour] : {std::pair{ControlId::lblTime, RGB(0, 0, 255)},
-                                   {ControlId::lblCost, RGB(255, 0, 0)},
-                                   {ControlId::Label2_3, themeText}}) {
-    SCOPED_TRACE(layout::ControlAt(id).objectName);
-    SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Handle(id)));
-    EXPECT_EQ(GetTextColor(dc), colour);
-    EXPECT_EQ(LabelTextColor(layout::ControlAt(id), true), themeText);
+  for (const auto& [background, time, cost] :
+       {std::tuple{face, RGB(0, 0, 255), RGB(255, 0, 0)},
+        {RGB(50, 50, 50), RGB(141, 141, 255), RGB(255, 103, 103)}}) {
+    SetSysColors(1, &faceIndex, &background);
+    for (const auto& [id, colour] : {std::pair{ControlId::lblTime, time},
+                                     {ControlId::lblCost, cost},
+                                     {ControlId::Label2_3, themeText}}) {
+      SCOPED_TRACE(layout::ControlAt(id).objectName);
+      SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(Handle(id)));
+      EXPECT_EQ(GetTextColor(dc), colour);
+      EXPECT_EQ(LabelTextColor(layout::ControlAt(id), true), themeText);
+    }
   }
+  SetSysColors(1, &faceIndex, &face);
   DeleteDC(dc);
 }
 
