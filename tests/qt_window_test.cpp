@@ -148,9 +148,12 @@ TEST_F(QtWindowTest, CaptionsTakeTheDesktopsFontAndShrinkOnlyWhereItWouldCutThem
 // turns dark or light while the window is open.
 TEST_F(QtWindowTest, ReadOutsTakeLighterColoursOnADarkPaletteAndFollowItsChanges) {
   const QPalette light = QApplication::palette();
-  QPalette dark = light;
-  dark.setColor(QPalette::Window, QColor(50, 50, 50));
-  dark.setColor(QPalette::WindowText, Qt::white);
+  const QPalette dark = [&light] {
+    QPalette palette = light;
+    palette.setColor(QPalette::Window, QColor(50, 50, 50));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
+  }();
   // The read-outs' colours and background, and a frame's caption colour.
   const auto colours = [this] {
     const auto colour = [this](const char* name, QPalette::ColorRole role) {
@@ -170,12 +173,10 @@ TEST_F(QtWindowTest, ReadOutsTakeLighterColoursOnADarkPaletteAndFollowItsChanges
                            light.color(QPalette::WindowText));
   use(dark);
   Open();
-  EXPECT_EQ(colours(), onDark);
-  use(light);
-  EXPECT_EQ(colours(), onLight);
-  use(dark);
-  EXPECT_EQ(colours(), onDark);
-  use(light);
+  for (const QPalette* palette : {&dark, &light, &dark, &light}) {
+    use(*palette);
+    EXPECT_EQ(colours(), palette == &dark ? onDark : onLight);
+  }
 }
 
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {

@@ -15,19 +15,9 @@ std::tuple<int, int, int> Channels(Rgb colour) {
   return {colour.red, colour.green, colour.blue};
 }
 
-TEST(ContrastRatio, FollowsWcag) {
-  for (const auto& [first, second, ratio] :
-       {std::tuple{Rgb{0, 0, 0}, Rgb{255, 255, 255}, 21.0},
-        {Rgb{128, 128, 128}, Rgb{128, 128, 128}, 1.0},
-        {Rgb{0, 0, 255}, Rgb{50, 50, 50}, 1.49},  // pure blue and red on Adwaita's dark window
-        {Rgb{50, 50, 50}, Rgb{255, 0, 0}, 3.21},
-        {Rgb{255, 0, 0}, Rgb{255, 255, 255}, 4.0}}) {
-    EXPECT_NEAR(ContrastRatio(first, second), ratio, 0.005);
-  }
-}
-
 // Light backgrounds keep the read-outs' own colours; dark ones get the least lighter tint of the
-// same hue that reaches 4.5:1; high contrast and plain labels take the theme's text colour.
+// same hue that reaches WCAG's 4.5:1 (pure blue on 50,50,50 is 1.49:1, red 3.21:1); high contrast
+// and plain labels take the theme's text colour.
 TEST(LabelTextColour, ExactOnLightLighterOnDarkThemeTextInHighContrast) {
   constexpr Rgb kThemeText{255, 255, 0};
   const struct {

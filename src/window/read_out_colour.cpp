@@ -22,17 +22,19 @@ std::uint8_t Tint(std::uint8_t channel, int step) {
   return static_cast<std::uint8_t>(channel + (255 - channel) * step / 255);
 }
 
-}  // namespace
-
+// 0 for black to 1 for white, as the eye weighs the sRGB channels.
 double RelativeLuminance(layout::Rgb colour) {
   return 0.2126 * LinearChannel(colour.red) + 0.7152 * LinearChannel(colour.green) +
          0.0722 * LinearChannel(colour.blue);
 }
 
+// From 1 (the same luminance) to 21 (black on white).
 double ContrastRatio(layout::Rgb first, layout::Rgb second) {
   const auto [darker, lighter] = std::minmax(RelativeLuminance(first), RelativeLuminance(second));
   return (lighter + 0.05) / (darker + 0.05);
 }
+
+}  // namespace
 
 layout::Rgb LabelTextColour(const layout::Control& label, layout::Rgb background,
                             layout::Rgb themeText, bool highContrast) {

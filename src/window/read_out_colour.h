@@ -5,11 +5,6 @@
 // Text colours that stay readable on whatever background the theme gives, by WCAG 2's measures.
 namespace quorlane {
 
-// 0 for black to 1 for white, as the eye weighs the sRGB channels.
-double RelativeLuminance(layout::Rgb colour);
-// From 1 (the same luminance) to 21 (black on white).
-double ContrastRatio(layout::Rgb first, layout::Rgb second);
-
 // The colour a label's text is drawn in on background. High contrast, and a label without a colour
 // of its own, take the theme's text colour. On a light background a read-out keeps its own colour
 // exactly; on a dark one, where pure blue or red would all but vanish, it takes the least tint of
