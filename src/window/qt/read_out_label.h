@@ -9,9 +9,9 @@
 namespace quorlane {
 
 // A read-out: right-aligned, in the read-out face, in its colour or, on a dark palette, a lighter
-// one of the same hue. It shows its whole text, in a smaller
-// font while the text is wider than its box and in its design font whenever the text fits. Screen
-// readers hear its name, and its figure as the value.
+// one of the same hue. It shows its whole text, in a smaller font while the text is wider than its
+// box and in its design font whenever the text fits. Screen readers hear its name, and its figure
+// as the value.
 class ReadOutLabel final : public QLabel, public LabelControl {
   Q_OBJECT
 
