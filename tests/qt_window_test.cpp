@@ -16,9 +16,9 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "clock/meeting_clock.h"
-#include "window/placement.h"
 #include "window/qt/main_window.h"
 
 void PrintTo(const QString& text, std::ostream* out) {  // readable failure messages
@@ -55,31 +55,43 @@ class QtWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window_;
 };
 
-// The table's boxes at 96 dpi in the frames it names; the focus chain in the tab column's order.
+// The table's boxes at 96 and 144 dpi (15 and 10 twips to a pixel, half a pixel up) in the frames
+// it names; the focus chain in the tab column's order.
 TEST_F(QtWindowTest, LayoutAsDesigned) {
   Open();
-  ASSERT_EQ(window_->screen()->logicalDotsPerInch(), 96.0);  // 15 twips to a pixel
-  // Read before the application starts; CTest runs this file again at 1.5 and 2.
+  // CTest runs this file again at 1.5 and 2 device pixels per pixel, and on a 144 dpi screen.
+  const int dpi = qRound(window_->screen()->logicalDotsPerInch());
+  ASSERT_TRUE(dpi == 96 || dpi == 144) << dpi;
+  const bool at96 = dpi == 96;
   const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
   ASSERT_EQ(window_->devicePixelRatioF(), factor);
-  EXPECT_EQ(window_->grab().size(), (QSizeF(227, 130) * factor).toSize());  // 340.5 up to 341
+  EXPECT_EQ(window_->grab().size(), (QSizeF(at96 ? 227 : 341, at96 ? 130 : 195) * factor).toSize());
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_FALSE(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(window_->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {24, 24}, {16, 16}}));
-  for (const layout::Control& control : layout::kControls) {
-    SCOPED_TRACE(control.objectName);
-    QWidget& widget = Named<QWidget>(control.objectName);
-    const layout::Rect box = layout::PixelBox(control.id, 96, layout::Origin::Parent);
-    EXPECT_EQ(widget.geometry(), QRect(box.left, box.top, box.width, box.height));
-    EXPECT_EQ(widget.parentWidget()->objectName().toStdString(),
-              control.parent ? layout::ControlAt(*control.parent).objectName : "");
-    EXPECT_EQ(widget.focusPolicy() != Qt::NoFocus, layout::TakesFocus(control.kind));
+  for (const auto& [name, parent, box96, box144] :
+       {std::tuple{"Frame1", "", QRect(6, 4, 217, 49), QRect(9, 6, 326, 74)},
+        {"Label2(0)", "Frame1", QRect(12, 20, 65, 17), QRect(18, 30, 98, 26)},
+        {"txtMemnberCount", "Frame1", QRect(70, 16, 31, 20), QRect(105, 24, 47, 30)},
+        {"Label2(1)", "Frame1", QRect(104, 20, 21, 17), QRect(156, 30, 32, 26)},
+        {"btnStart", "Frame1", QRect(120, 16, 87, 21), QRect(180, 24, 131, 32)},
+        {"Frame2", "", QRect(6, 56, 217, 67), QRect(9, 84, 326, 101)},
+        {"Label2(2)", "Frame2", QRect(12, 18, 65, 17), QRect(18, 27, 98, 26)},
+        {"lblTime", "Frame2", QRect(116, 14, 93, 17), QRect(174, 21, 140, 26)},
+        {"Label2(3)", "Frame2", QRect(12, 42, 65, 17), QRect(18, 63, 98, 26)},
+        {"lblCost", "Frame2", QRect(64, 30, 147, 27), QRect(96, 45, 221, 41)}}) {
+    SCOPED_TRACE(name);
+    QWidget& widget = Named<QWidget>(name);
+    EXPECT_EQ(widget.geometry(), at96 ? box96 : box144);
+    EXPECT_EQ(widget.parentWidget()->objectName(), QString::fromUtf8(parent));
+    const bool focusable = widget.inherits("QLineEdit") || widget.inherits("QPushButton");
+    EXPECT_EQ(widget.focusPolicy() != Qt::NoFocus, focusable);
   }
   QWidget* focus = window_.get();
-  for (const layout::ControlId id : layout::kFocusOrder) {
+  for (const char* name : {"txtMemnberCount", "btnStart", "txtMemnberCount"}) {
     do focus = focus->nextInFocusChain();
     while (focus->focusPolicy() == Qt::NoFocus);
-    EXPECT_EQ(focus->objectName().toStdString(), layout::ControlAt(id).objectName);
+    EXPECT_EQ(focus->objectName(), QString::fromUtf8(name));
   }
   for (const auto& [name, points, colour] :
        {std::tuple{"lblTime", 12.0, QColor(Qt::blue)}, {"lblCost", 21.75, QColor(Qt::red)}}) {
@@ -94,6 +106,77 @@ TEST_F(QtWindowTest, LayoutAsDesigned) {
   EXPECT_EQ(caption.font(), QApplication::font());
   EXPECT_EQ(caption.palette(), QApplication::palette());
   EXPECT_EQ(caption.alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Captions in the desktop's font, their ink whole in the part of their boxes that no other control
+// covers (at 96 dpi; a frame's caption stands 10 pixels in, a button's edges take 3), and smaller
+// only where that font would cut them.
+TEST_F(QtWindowTest, CaptionsTakeTheDesktopsFontAndShrinkOnlyWhereItWouldCutThem) {
+  const QFont desktop = QApplication::font();
+  for (const double points : {9.0, 11.0, 12.0, 14.0}) {
+    QFont font = desktop;
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+    Open();
+    for (const auto& [name, room, captions] :
+         {std::tuple{"Frame1", 197, QStringList{"条件設定："}},
+          {"Label2(0)", 58, {"参加人数："}},  // up to the attendee box
+          {"Label2(1)", 16, {"人"}},          // up to the button
+          {"btnStart", 81, {"会議開始(S)", "会議終了(S)"}},
+          {"Frame2", 197, {"現状："}},
+          {"Label2(2)", 65, {"経過時間："}},
+          {"Label2(3)", 65, {"発生費用："}}}) {  // the read-out lies beneath
+      SCOPED_TRACE(testing::Message() << name << " at " << points << " pt");
+      const QFont& shown = Named<QWidget>(name).font();
+      bool fitsAsGiven = true;
+      const auto inkWidth = [](const QFont& drawn, const QString& text) {
+        return QFontMetrics(drawn).boundingRect(text).right() + 1;
+      };
+      for (const QString& caption : captions) {
+        EXPECT_LE(inkWidth(shown, caption), room) << caption.toStdString();
+        fitsAsGiven = fitsAsGiven && inkWidth(font, caption) <= room;
+      }
+      EXPECT_EQ(shown.family(), font.family());
+      EXPECT_EQ(shown.pointSizeF() == points, fitsAsGiven);
+    }
+  }
+  QApplication::setFont(desktop);
+}
+
+// On a dark palette (Adwaita's window is 50,50,50) pure blue and red would all but vanish: the
+// read-outs take lighter tints that reach 4.5:1, whether the palette was dark from the start or
+// turns dark or light while the window is open.
+TEST_F(QtWindowTest, ReadOutsTakeLighterColoursOnADarkPaletteAndFollowItsChanges) {
+  const QPalette light = QApplication::palette();
+  const QPalette dark = [&light] {
+    QPalette palette = light;
+    palette.setColor(QPalette::Window, QColor(50, 50, 50));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
+  }();
+  // The read-outs' colours and background, and a frame's caption colour.
+  const auto colours = [this] {
+    const auto colour = [this](const char* name, QPalette::ColorRole role) {
+      return Named<QWidget>(name).palette().color(role);
+    };
+    return std::tuple(colour("lblTime", QPalette::WindowText),
+                      colour("lblCost", QPalette::WindowText), colour("lblCost", QPalette::Window),
+                      colour("Frame1", QPalette::WindowText));
+  };
+  const auto use = [](const QPalette& palette) {
+    QApplication::setPalette(palette);
+    QApplication::processEvents();  // the widgets hear of it from the event queue
+  };
+  const std::tuple onDark(QColor(141, 141, 255), QColor(255, 103, 103), QColor(50, 50, 50),
+                          QColor(Qt::white));
+  const std::tuple onLight(QColor(Qt::blue), QColor(Qt::red), light.color(QPalette::Window),
+                           light.color(QPalette::WindowText));
+  use(dark);
+  Open();
+  for (const QPalette* palette : {&dark, &light, &dark, &light}) {
+    use(*palette);
+    EXPECT_EQ(colours(), palette == &dark ? onDark : onLight);
+  }
 }
 
 TEST_F(QtWindowTest, ReadOutsShrinkToShowEveryDigitAndGrowBackWhenTheTextFits) {
@@ -195,7 +278,8 @@ TEST_F(QtWindowTest, TheKeysPressTheButtonThatStartsWithTheAttendeeCountOrStarts
 
 int main(int argc, char* argv[]) {
   ::testing::InitGoogleTest(&argc, argv);
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen, unless CTest gives it a screen of its own.
+  if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

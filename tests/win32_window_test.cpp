@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "settings/wide_text.h"
 #include "window/layout.h"
@@ -101,18 +103,74 @@ TEST_F(Win32WindowTest, LayoutFollowsTheDpiAndTheSuggestedPlaceInTheReadOutsColo
     EXPECT_EQ(Box(ControlId::lblCost), cost);
     EXPECT_EQ(FontHeight(ControlId::lblCost), costFont);
   }
+  // On a dark face (Adwaita's 50,50,50 as a desktop colour) the read-outs take lighter tints.
   const COLORREF themeText = GetSysColor(COLOR_WINDOWTEXT);
+  const int faceIndex = COLOR_BTNFACE;
+  const COLORREF face = GetSysColor(faceIndex);
   HDC dc = CreateCompatibleDC(nullptr);
-  for (const auto& [id, colour] : {std::pair{ControlId::lblTime, RGB(0, 0, 255)},
-                                   {ControlId::lblCost, RGB(255, 0, 0)},
-                                   {ControlId::Label2_3, themeText}}) {
-    SCOPED_TRACE(layout::ControlAt(id).objectName);
-    SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Handle(id)));
-    EXPECT_EQ(GetTextColor(dc), colour);
-    EXPECT_EQ(LabelTextColor(layout::ControlAt(id), true), themeText);
+  for (const auto& [background, time, cost] :
+       {std::tuple{face, RGB(0, 0, 255), RGB(255, 0, 0)},
+        {RGB(50, 50, 50), RGB(141, 141, 255), RGB(255, 103, 103)}}) {
+    SetSysColors(1, &faceIndex, &background);
+    for (const auto& [id, colour] : {std::pair{ControlId::lblTime, time},
+                                     {ControlId::lblCost, cost},
+                                     {ControlId::Label2_3, themeText}}) {
+      SCOPED_TRACE(layout::ControlAt(id).objectName);
+      SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(Handle(id)));
+      EXPECT_EQ(GetTextColor(dc), colour);
+      EXPECT_EQ(LabelTextColor(layout::ControlAt(id), true), themeText);
+    }
   }
+  SetSysColors(1, &faceIndex, &face);
   DeleteDC(dc);
+}
+
+// From where a text starts to its last glyph's ink, in the control's font.
+LONG InkWidth(HWND control, HFONT font, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE advance{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &advance);
+  ABC last{};
+  GetCharABCWidthsW(dc, text.back(), text.back(), &last);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return advance.cx - std::max(0, last.abcC);
+}
+
+// Captions in the message font (Settings > Accessibility > Text size makes it larger), their ink
+// whole in the part of their boxes that no other control covers (at 96 dpi; a frame's caption
+// stands 10 pixels in, a button's edges take 3), and smaller only where that font would cut them.
+TEST_F(Win32WindowTest, CaptionsTakeTheMessageFontAndShrinkOnlyWhereItWouldCutThem) {
+  NONCLIENTMETRICSW desktop{};
+  desktop.cbSize = sizeof desktop;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof desktop, &desktop, 0));
+  for (const int points : {9, 11, 12, 14}) {
+    NONCLIENTMETRICSW metrics = desktop;
+    metrics.lfMessageFont.lfHeight = -MulDiv(points, 96, 72);
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    Open();
+    const UniqueFont message(CreateFontIndirectW(&metrics.lfMessageFont));
+    for (const auto& [id, room, captions] :
+         {std::tuple{ControlId::Frame1, 197L, std::vector<std::wstring>{L"条件設定："}},
+          {ControlId::Label2_0, 58L, {L"参加人数："}},  // up to the attendee box
+          {ControlId::Label2_1, 16L, {L"人"}},          // up to the button
+          {ControlId::btnStart, 81L, {L"会議開始(S)", L"会議終了(S)"}},
+          {ControlId::Frame2, 197L, {L"現状："}},
+          {ControlId::Label2_2, 65L, {L"経過時間："}},
+          {ControlId::Label2_3, 65L, {L"発生費用："}}}) {  // the read-out lies beneath
+      SCOPED_TRACE(testing::Message() << layout::ControlAt(id).objectName << " at " << points);
+      const auto shown = reinterpret_cast<HFONT>(SendMessageW(Handle(id), WM_GETFONT, 0, 0));
+      bool fitsAsGiven = true;
+      for (const std::wstring& caption : captions) {
+        EXPECT_LE(InkWidth(Handle(id), shown, caption), room) << Narrow(caption);
+        fitsAsGiven = fitsAsGiven && InkWidth(Handle(id), message.get(), caption) <= room;
+      }
+      EXPECT_EQ(FontHeight(id) == metrics.lfMessageFont.lfHeight, fitsAsGiven);
+    }
+  }
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof desktop, &desktop, 0);
 }
 
 // Tab walks the tab column. Enter comes from IsDialogMessageW as IDOK from no control; it presses

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string_view>
 #include <vector>
 
+#include "window/caption_fit.h"
 #include "window/placement.h"
 #include "window/read_out_fit.h"
 
@@ -57,6 +59,7 @@ TEST(FittingPointSize, KeepsTheDesignSizeWhileTheTextFitsElseTheLargestQuarterPo
       {"narrower", 21.75, 147, 5.0, 0, 21.75},
       {"exactly as wide as the box", 21.75, 147, 147 / 21.75, 0, 21.75},
       {"one pixel too wide", 21.75, 146, 147 / 21.75, 0, 21.5},
+      {"a jump that rounding would land a step short", 21.75, 147, 7.25, 0, 20.25},
       {"far too wide", 21.75, 147, 20.0, 0, 7.25},
       {"with a part that does not scale", 21.75, 147, 10.0, 20, 12.5},
       {"no room at all", 12.0, 0, 10.0, 0, 1.0},
@@ -68,6 +71,34 @@ TEST(FittingPointSize, KeepsTheDesignSizeWhileTheTextFitsElseTheLargestQuarterPo
                                  return static_cast<int>(std::lround(points * perPoint)) + fixed;
                                }),
               expected);
+  }
+}
+
+// Captions measured by a stand-in: pixels per point for each text as shown. A caption's room ends
+// where a text box or button covers its box (a read-out lies beneath); a button fits both captions.
+TEST(CaptionPointSize, KeepsThePlatformSizeWhereTheCaptionFitsItsUncoveredRoomElseShrinks) {
+  const struct {
+    const char* name;
+    ControlId id;
+    int dpi;
+    double platform;
+    double expected;
+  } rows[] = {
+      {"up to the attendee box, 58 px", ControlId::Label2_0, 96, 9.0, 9.0},
+      {"too wide for it", ControlId::Label2_0, 96, 11.0, 9.5},
+      {"under a read-out, 98 px", ControlId::Label2_3, 144, 14.0, 14.0},
+      {"the wider caption of the button, 81 px", ControlId::btnStart, 96, 12.0, 10.0},
+      {"a frame, 197 px", ControlId::Frame2, 96, 34.0, 32.75},
+  };
+  for (const auto& [name, id, dpi, platform, expected] : rows) {
+    SCOPED_TRACE(name);
+    const double points =
+        CaptionPointSize(id, platform, dpi, [](std::string_view text, double size) {
+          const double perPoint = text == "会議終了(S)" ? 8 : text == "会議開始(S)" ? 7 : 6;
+          return static_cast<int>(
+              std::lround(size * perPoint * (text.find('&') == text.npos ? 1 : 9)));
+        });
+    EXPECT_EQ(points, expected);
   }
 }
 

@@ -1,16 +1,21 @@
 #include "window/qt/main_window.h"
 
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <cstddef>
 #include <limits>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
+#include "window/caption_fit.h"
 #include "window/placement.h"
 
 // Resources of a static library must be registered by hand, from the global namespace.
@@ -49,6 +54,7 @@ MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePat
   setFixedSize(client.width, client.height);
   CreateSettingsFrame();
   CreateStatusFrame();
+  FitCaptions();
   SetTabOrder();
   tmrMain_ = new QTimer(this);
   tmrMain_->setObjectName(QStringLiteral("tmrMain"));
@@ -111,6 +117,24 @@ Widget* MainWindow::Add(ControlId id, QWidget* parent) {
   return widget;
 }
 
+// In the platform's font, smaller only where it would not let a caption show whole.
+void MainWindow::FitCaptions() {
+  for (const layout::Control& control : layout::kControls) {
+    if (!layout::IsCaption(control)) continue;
+    QWidget& widget = *widgets_[static_cast<std::size_t>(control.id)];
+    QFont font = widget.font();
+    const double platformPoints = QFontInfo(font).pointSizeF();
+    const double points = layout::CaptionPointSize(
+        control.id, platformPoints, dpi_, [&font](std::string_view text, double size) {
+          font.setPointSizeF(size);
+          return QFontMetrics(font).boundingRect(ToQString(text)).right() + 1;
+        });
+    if (points == platformPoints) continue;
+    font.setPointSizeF(points);
+    widget.setFont(font);
+  }
+}
+
 void MainWindow::SetTabOrder() {
   const auto widget = [this](ControlId id) { return widgets_[static_cast<std::size_t>(id)]; };
   QWidget* previous = nullptr;
@@ -131,6 +155,13 @@ void MainWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Minimising and restoring change the state without resizing the window.
   if (event->type() == QEvent::WindowStateChange) frmMain_->Form_Resize();
+  // Widgets under a style sheet keep the palette they were first polished with.
+  if (event->type() == QEvent::PaletteChange) {
+    for (QWidget* widget : findChildren<QWidget*>()) {
+      widget->style()->unpolish(widget);
+      widget->style()->polish(widget);
+    }
+  }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

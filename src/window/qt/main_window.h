@@ -40,6 +40,7 @@ class MainWindow final : public QWidget, private FormControl {
   void CreateStatusFrame();
   template <class Widget>
   Widget* Add(layout::ControlId id, QWidget* parent);
+  void FitCaptions();
   void SetTabOrder();
   void Tick();
 

@@ -2,12 +2,15 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QStringList>
+#include <cstdint>
 
 #include "window/qt/qt_controls.h"
+#include "window/read_out_colour.h"
 #include "window/read_out_fit.h"
 
 namespace quorlane {
@@ -64,17 +67,14 @@ QAccessibleInterface* ReadOutFactory(const QString& /*className*/, QObject* obje
 // The text is set here, not by QLabel's constructor: Qt keeps the first accessible interface it
 // makes for a widget, and only a finished ReadOutLabel gets the read-out's.
 ReadOutLabel::ReadOutLabel(layout::ControlId id, QWidget& parent)
-    : QLabel(&parent), designPoints_(layout::ControlAt(id).font->points) {
+    : QLabel(&parent), id_(id), designPoints_(layout::ControlAt(id).font->points) {
   [[maybe_unused]] static const bool readOutsKnown =
       (QAccessible::installFactory(ReadOutFactory), true);
   const layout::Control& control = layout::ControlAt(id);
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignTop | Qt::AlignRight);  // drawn from the top, as a Windows static is
   setFont(DesignFont(*control.font));
-  QPalette colours = palette();
-  colours.setColor(QPalette::WindowText,
-                   QColor(control.color->red, control.color->green, control.color->blue));
-  setPalette(colours);
+  FollowPalette();
   // A read-out changes every second: filling its own background keeps the frame beneath it from
   // being drawn again each time.
   setAutoFillBackground(true);
@@ -92,6 +92,29 @@ void ReadOutLabel::AnnounceChange() {
   announced_ = text();
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
+}
+
+void ReadOutLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) FollowPalette();
+}
+
+// The text colour for the background the label fills itself with; setting it changes the palette
+// again, which then finds nothing more to do.
+void ReadOutLabel::FollowPalette() {
+  const auto rgb = [this](QPalette::ColorRole role) {
+    const QColor colour = palette().color(role);
+    return layout::Rgb{static_cast<std::uint8_t>(colour.red()),
+                       static_cast<std::uint8_t>(colour.green()),
+                       static_cast<std::uint8_t>(colour.blue())};
+  };
+  const layout::Rgb text = LabelTextColour(layout::ControlAt(id_), rgb(backgroundRole()),
+                                           rgb(QPalette::WindowText), false);
+  const QColor colour(text.red, text.green, text.blue);
+  if (palette().color(QPalette::WindowText) == colour) return;
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, colour);
+  setPalette(colours);
 }
 
 void ReadOutLabel::FitFontToBox() {

@@ -8,9 +8,10 @@
 
 namespace quorlane {
 
-// A read-out: right-aligned, coloured, in the read-out face. It shows its whole text, in a smaller
-// font while the text is wider than its box and in its design font whenever the text fits. Screen
-// readers hear its name, and its figure as the value.
+// A read-out: right-aligned, in the read-out face, in its colour or, on a dark palette, a lighter
+// one of the same hue. It shows its whole text, in a smaller font while the text is wider than its
+// box and in its design font whenever the text fits. Screen readers hear its name, and its figure
+// as the value.
 class ReadOutLabel final : public QLabel, public LabelControl {
   Q_OBJECT
 
@@ -20,9 +21,14 @@ class ReadOutLabel final : public QLabel, public LabelControl {
   // Tells assistive technology of a figure that changed since the last notice, and of nothing else.
   void AnnounceChange();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void FollowPalette();
   void FitFontToBox();
 
+  layout::ControlId id_;
   double designPoints_;
   QString announced_;
 };

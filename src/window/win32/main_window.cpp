@@ -4,6 +4,7 @@
 
 #include "settings/wide_text.h"
 #include "window/placement.h"
+#include "window/read_out_colour.h"
 #include "window/win32/dpi.h"
 
 namespace quorlane::win32 {
@@ -30,9 +31,15 @@ bool HighContrastOn() {
 
 }  // namespace
 
+// The labels are drawn on the window's face.
 COLORREF LabelTextColor(const layout::Control& label, bool highContrast) {
-  if (!label.color || highContrast) return GetSysColor(COLOR_WINDOWTEXT);
-  return RGB(label.color->red, label.color->green, label.color->blue);
+  const auto rgb = [](int index) {
+    const COLORREF colour = GetSysColor(index);
+    return layout::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+  };
+  const layout::Rgb text =
+      LabelTextColour(label, rgb(COLOR_BTNFACE), rgb(COLOR_WINDOWTEXT), highContrast);
+  return RGB(text.red, text.green, text.blue);
 }
 
 MainWindow::MainWindow(HINSTANCE instance, FrmMain::Clock clock,
@@ -165,9 +172,9 @@ HBRUSH MainWindow::OnCtlColorStatic(HDC dc, HWND control) const {
   return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
+// High contrast, or the face's colour the read-outs' colours depend on, may have changed.
 void MainWindow::OnSettingChange() {
-  const bool highContrast = HighContrastOn();
-  if (highContrast == std::exchange(highContrast_, highContrast)) return;
+  highContrast_ = HighContrastOn();
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

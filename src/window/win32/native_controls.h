@@ -20,7 +20,8 @@ class NativeControls {
   explicit NativeControls(HWND parent);
   // The names screen readers hear, and the read-outs' figures as their values.
   void GiveSpokenNames() const;
-  // Their boxes and the desktop's message font for dpi (the read-outs keep their own fonts).
+  // Their boxes and the desktop's message font for dpi, smaller for a caption it would cut (the
+  // read-outs keep their own fonts).
   void Place(UINT dpi);
   HWND Handle(layout::ControlId id) const { return handles_[static_cast<std::size_t>(id)]; }
   const layout::Control* Find(HWND handle) const;
@@ -28,6 +29,7 @@ class NativeControls {
  private:
   std::array<HWND, layout::kControlCount> handles_{};
   UniqueFont messageFont_;
+  std::array<UniqueFont, layout::kControlCount> captionFonts_;
 };
 
 }  // namespace quorlane::win32
