@@ -41,7 +41,6 @@ class MainWindow final : public QWidget, private FormControl {
   template <class Widget>
   Widget* Add(layout::ControlId id, QWidget* parent);
   void SetTabOrder();
-  void Tick();
 
   int dpi_;
   std::array<QWidget*, layout::kControlCount> widgets_{};

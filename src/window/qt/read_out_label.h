@@ -3,28 +3,26 @@
 #include <QLabel>
 #include <QString>
 
-#include "window/controls.h"
 #include "window/layout.h"
+#include "window/spoken_controls.h"
 
 namespace quorlane {
 
 // A read-out: right-aligned, coloured, in the read-out face. It shows its whole text, in a smaller
 // font while the text is wider than its box and in its design font whenever the text fits. Screen
 // readers hear its name, and its figure as the value.
-class ReadOutLabel final : public QLabel, public LabelControl {
+class ReadOutLabel final : public QLabel, public ReadOutControl {
   Q_OBJECT
 
  public:
   ReadOutLabel(layout::ControlId id, QWidget& parent);
-  void SetCaption(const std::string& caption) override;
-  // Tells assistive technology of a figure that changed since the last notice, and of nothing else.
-  void AnnounceChange();
 
  private:
+  void Show(const std::string& caption) override;
+  void Announce(const std::string& caption) override;
   void FitFontToBox();
 
   double designPoints_;
-  QString announced_;
 };
 
 }  // namespace quorlane

@@ -1,10 +1,14 @@
 #include "window/win32/main_window.h"
 
+#include <windowsx.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
 #include <utility>
 
 #include "settings/wide_text.h"
 #include "window/placement.h"
-#include "window/win32/dpi.h"
 
 namespace quorlane::win32 {
 
@@ -15,6 +19,8 @@ using layout::ControlId;
 constexpr wchar_t kClassName[] = L"FrmMain";
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kWindowShown = WM_APP + 1;
+// The first icon group in the program's resources: the file's icon and the window's.
+constexpr int kIconId = 1;
 
 // Fixed single border, system menu and minimise; without a sizing border or a maximise box the
 // user can neither resize nor maximise it. WS_EX_CONTROLPARENT lets IsDialogMessageW walk the
@@ -22,34 +28,69 @@ constexpr UINT kWindowShown = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-bool HighContrastOn() {
-  HIGHCONTRASTW highContrast{sizeof highContrast, 0, nullptr};
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
-         (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
+struct NativeKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+// In the order of layout::Kind: Frame, Label, TextBox, Button.
+constexpr NativeKind kNativeKinds[] = {
+    {WC_BUTTONW, BS_GROUPBOX, 0},
+    {WC_STATICW, SS_NOPREFIX, 0},
+    {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0}};
 
-}  // namespace
+// Win32 tabs through the controls in the order they were made: the table's.
+static_assert(std::ranges::is_sorted(layout::kFocusOrder));
 
+// A label's text colour; in high contrast every text takes the theme's, to stay readable.
 COLORREF LabelTextColor(const layout::Control& label, bool highContrast) {
   if (!label.color || highContrast) return GetSysColor(COLOR_WINDOWTEXT);
   return RGB(label.color->red, label.color->green, label.color->blue);
 }
 
+}  // namespace
+
 MainWindow::MainWindow(HINSTANCE instance, FrmMain::Clock clock,
-                       FrmMain::PathSource settingsFilePath)
-    : clock_(std::move(clock)), settingsFilePath_(std::move(settingsFilePath)) {
-  Create(instance, kClassName, Widen(layout::kTitle).c_str(), kStyle, kExStyle);
+                       FrmMain::PathSource settingsFilePath, SystemQueries system)
+    : clock_(std::move(clock)),
+      settingsFilePath_(std::move(settingsFilePath)),
+      system_(system),
+      names_(system.annotationService) {
+  const auto icon = [instance](int width, int height) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                         GetSystemMetrics(width), GetSystemMetrics(height),
+                                         LR_SHARED));
+  };
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = icon(SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kClassName;
+  // A second window in the same process finds its class there already.
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    Fail(L"ウィンドウクラスを登録できませんでした。");
+  }
+  if (CreateWindowExW(kExStyle, kClassName, Widen(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                      this) == nullptr) {
+    Fail(L"ウィンドウを作成できませんでした。");
+  }
 }
 
 MainWindow::~MainWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-void MainWindow::Show(int showCommand) {
+void MainWindow::Show(int showCommand, decltype(&ShowWindow) show) {
   const bool maximise = showCommand == SW_SHOWMAXIMIZED || showCommand == SW_MAXIMIZE;
-  ShowWindow(window_, maximise ? SW_SHOWNORMAL : showCommand);
+  show(window_, maximise ? SW_SHOWNORMAL : showCommand);
   // Windows may still take a shortcut's maximise from the start-up info at the first show.
-  if (IsZoomed(window_)) ShowWindow(window_, SW_RESTORE);
+  if (IsZoomed(window_)) show(window_, SW_RESTORE);
   UpdateWindow(window_);
 }
 
@@ -64,16 +105,39 @@ int MainWindow::RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
+// Messages reach the object from WM_NCCREATE on; it destroys the window while its members stand.
+LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  const LRESULT result = self->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+  }
+  return result;
+}
+
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       OnCreate();
       return 0;
     case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
+      // The control to give the focus back to. DefWindowProc then gives the window the focus,
+      // unless it is minimised: Windows activates a window from the taskbar before restoring it.
+      if (LOWORD(wParam) == WA_INACTIVE) focus_ = GetFocus();
+      break;
+    case WM_SETFOCUS:
+      OnSetFocus();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
       if (HBRUSH brush =
@@ -95,18 +159,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != FALSE) PostMessageW(window_, kWindowShown, 0, 0);
       break;
     case kWindowShown:
-      if (StartSpokenNames()) controls_->GiveSpokenNames();
+      if (names_.Start()) GiveSpokenNames();
       frmMain_->WindowShown();
       return 0;
     case WM_SIZE:  // also on minimise and restore, which are size changes in Win32
       frmMain_->Form_Resize();
       return 0;
     case WM_TIMER:
-      if (wParam == kTimerId) {
-        frmMain_->tmrMain_Timer();
-        parts_->lblTime.AnnounceChange();
-        parts_->lblCost.AnnounceChange();
-      }
+      if (wParam == kTimerId) parts_->Tick(*frmMain_);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -117,58 +177,74 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// The handlers' first WM_SIZE comes from the layout, after Form_Load has taken the title.
+// The controls in the table's order. The handlers' first WM_SIZE comes from the layout, after
+// Form_Load has taken the title; Form_Load may have pinned the window on a screen of another DPI.
 void MainWindow::OnCreate() {
-  controls_.emplace(window_);
-  const UINT dpi = WindowDpi(window_);
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  for (const layout::Control& control : layout::kControls) {
+    const NativeKind& kind = kNativeKinds[static_cast<std::size_t>(control.kind)];
+    const DWORD align = control.align == layout::Align::Right ? SS_RIGHT : 0;
+    CreateWindowExW(kind.exStyle, kind.className, Widen(control.text).c_str(),
+                    WS_CHILD | WS_VISIBLE | kind.style | align, 0, 0, 0, 0, window_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(DialogId(control.id))), instance,
+                    nullptr);
+  }
+  Edit_LimitText(Handle(ControlId::txtMemnberCount), 0);  // as much as the box can hold
+  const std::wstring face = ReadOutFace(system_.faceInstalled);
   parts_ = std::make_unique<Parts>(
-      TextBox(controls_->Handle(ControlId::txtMemnberCount)),
-      Button(controls_->Handle(ControlId::btnStart), [this] { frmMain_->btnStart_Click(); }),
-      ReadOut(controls_->Handle(ControlId::lblTime), ControlId::lblTime, dpi),
-      ReadOut(controls_->Handle(ControlId::lblCost), ControlId::lblCost, dpi),
+      TextBox(Handle(ControlId::txtMemnberCount)), Button(Handle(ControlId::btnStart), names_),
+      ReadOut(Handle(ControlId::lblTime), ControlId::lblTime, names_, face),
+      ReadOut(Handle(ControlId::lblCost), ControlId::lblCost, names_, face),
       Timer(window_, kTimerId));
   frmMain_ = std::make_unique<FrmMain>(parts_->Bind(*this), clock_, settingsFilePath_);
-  highContrast_ = HighContrastOn();
+  highContrast_ = system_.highContrast();
   frmMain_->Form_Load();
-  ApplyLayout(dpi, std::nullopt);
+  ApplyLayout(system_.windowDpi(window_), std::nullopt);
 }
 
-// The focus comes back to the control that had it; the first time, to the first in tab order.
-void MainWindow::OnActivate(bool active, bool minimised) {
-  if (!active) {
-    focus_ = GetFocus();
-  } else if (!minimised) {
-    const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
-    SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
-  }
+// The focus goes back to the control that had it, the first time to the first in tab order, as
+// the dialog manager does.
+void MainWindow::OnSetFocus() {
+  const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
+  SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
 }
 
 // Enter comes as IDOK, from no control: a window that is not a dialog has no default button, so
 // the focused push button takes it, as in a dialog.
-void MainWindow::OnCommand(int id, HWND control, int code) {
+void MainWindow::OnCommand(int id, int code) {
   constexpr LRESULT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
-  if (id == IDOK && control == nullptr) {
+  if (id == IDOK) {
     HWND focus = GetFocus();
     if (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & kPushButton) SendMessageW(focus, BM_CLICK, 0, 0);
-    return;
+  } else if (id == DialogId(ControlId::btnStart) && code == BN_CLICKED) {
+    frmMain_->btnStart_Click();
   }
-  parts_->btnStart.OnCommand(control, code);
 }
 
 // Labels draw only their text: the box of lblCost reaches into the box of the label before it, and
 // neither may blot out the other's text.
 HBRUSH MainWindow::OnCtlColorStatic(HDC dc, HWND control) const {
-  const layout::Control* label = controls_->Find(control);
-  if (label == nullptr || label->kind != layout::Kind::Label) return nullptr;
+  const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - DialogId(ControlId{}));
+  if (index >= layout::kControlCount || layout::kControls[index].kind != layout::Kind::Label) {
+    return nullptr;
+  }
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, LabelTextColor(*label, highContrast_));
+  SetTextColor(dc, LabelTextColor(layout::kControls[index], highContrast_));
   return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 void MainWindow::OnSettingChange() {
-  const bool highContrast = HighContrastOn();
+  const bool highContrast = system_.highContrast();
   if (highContrast == std::exchange(highContrast_, highContrast)) return;
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::GiveSpokenNames() const {
+  for (const layout::Control& control : layout::kControls) {
+    HWND handle = Handle(control.id);
+    names_.SetName(handle, layout::SpokenName(control.id));
+    if (layout::TextIsValue(control.id)) names_.SetValue(handle, WindowText(handle));
+  }
 }
 
 std::string MainWindow::Title() const {
@@ -193,12 +269,27 @@ void MainWindow::ShowWarning(const std::string& message) {
               MB_OK | MB_ICONWARNING);
 }
 
+// The desktop's message font, the one dialogs use, for every control but the read-outs.
 void MainWindow::ApplyLayout(UINT dpi, std::optional<POINT> topLeft) {
   const layout::Size client = layout::ClientPixels(static_cast<int>(dpi));
-  const SIZE size = WindowSizeForClient(client.width, client.height, kStyle, kExStyle, dpi);
-  SetWindowPos(window_, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx,
-               size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
-  controls_->Place(dpi);
+  RECT outer{0, 0, client.width, client.height};
+  AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, dpi);
+  SetWindowPos(window_, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0,
+               outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi);
+  UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+  for (const layout::Control& control : layout::kControls) {
+    const layout::Rect box =
+        layout::PixelBox(control.id, static_cast<int>(dpi), layout::Origin::Client);
+    HWND handle = Handle(control.id);
+    SetWindowPos(handle, nullptr, box.left, box.top, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!control.font) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  }
+  messageFont_ = std::move(font);  // the old one only once no control uses it
   parts_->lblTime.Rescale(dpi);
   parts_->lblCost.Rescale(dpi);
 }

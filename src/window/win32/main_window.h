@@ -9,47 +9,33 @@
 #include "window/controls.h"
 #include "window/frm_main.h"
 #include "window/layout.h"
-#include "window/win32/base_window.h"
-#include "window/win32/native_controls.h"
-#include "window/win32/read_out.h"
-#include "window/win32/win32_controls.h"
+#include "window/win32/controls.h"
+#include "window/win32/system.h"
 
 namespace quorlane::win32 {
-
-// A label's text colour; in high contrast every text takes the theme's, to stay readable.
-COLORREF LabelTextColor(const layout::Control& label, bool highContrast);
 
 // The main window in Win32: creates the native controls from the layout data, adapts them to the
 // control interfaces and forwards window messages to FrmMain's handlers. Everything is made, and
 // Form_Load runs, in OnCreate; the window procedure only unpacks a message and calls its
 // On<Message> handler. The handlers' view of the window (FormControl) is open to tests.
-class MainWindow final : public BaseWindow<MainWindow>, public FormControl {
+class MainWindow final : public FormControl {
  public:
   // Creates the window, hidden; ends the program with a message if Windows will not make it.
   explicit MainWindow(HINSTANCE instance, FrmMain::Clock clock = Now,
-                      FrmMain::PathSource settingsFilePath = SettingsFilePath);
+                      FrmMain::PathSource settingsFilePath = SettingsFilePath,
+                      SystemQueries system = {});
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // A request to start maximised shows the window normal: it has a fixed size.
-  void Show(int showCommand);
+  // A request to start maximised shows the window normal: it has a fixed size. Windows applies a
+  // shortcut's start-up state to the first ShowWindow whatever it asks, Wine does not: tests stand
+  // in for show.
+  void Show(int showCommand, decltype(&ShowWindow) show = ShowWindow);
   // Until the window is closed; gives the exit code. Tab and Alt+S come from IsDialogMessageW.
   int RunMessageLoop();
-  using BaseWindow::Handle;
-  HWND Handle(layout::ControlId id) const { return controls_->Handle(id); }
-
- private:
-  using Parts = FrmMainParts<TextBox, Button, ReadOut, Timer>;
-
-  friend class BaseWindow<MainWindow>;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-  void OnCreate();
-  void OnActivate(bool active, bool minimised);
-  void OnCommand(int id, HWND control, int code);
-  HBRUSH OnCtlColorStatic(HDC dc, HWND control) const;
-  void OnSettingChange();
+  HWND Handle() const { return window_; }
+  HWND Handle(layout::ControlId id) const { return GetDlgItem(window_, DialogId(id)); }
 
   std::string Title() const override;
   void SetTitle(const std::string& title) override;
@@ -57,12 +43,29 @@ class MainWindow final : public BaseWindow<MainWindow>, public FormControl {
   void PinTopLeft() override;
   void ShowWarning(const std::string& message) override;
 
+ private:
+  using Parts = FrmMainParts<TextBox, Button, ReadOut, Timer>;
+
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnCreate();
+  void OnSetFocus();
+  void OnCommand(int id, int code);
+  HBRUSH OnCtlColorStatic(HDC dc, HWND control) const;
+  void OnSettingChange();
+
+  // The names screen readers hear, and the read-outs' figures as their values.
+  void GiveSpokenNames() const;
   // Sizes the window and places every control for dpi; moves the window only to a given corner.
   void ApplyLayout(UINT dpi, std::optional<POINT> topLeft);
 
+  HWND window_ = nullptr;
   FrmMain::Clock clock_;
   FrmMain::PathSource settingsFilePath_;
-  std::optional<NativeControls> controls_;
+  SystemQueries system_;
+  SpokenNames names_;
+  UniqueFont messageFont_;
   HWND focus_ = nullptr;
   bool highContrast_ = false;
   std::unique_ptr<Parts> parts_;

@@ -1,4 +1,4 @@
-#include "window/win32/read_out.h"
+#include "window/win32/controls.h"
 
 #include <cmath>
 #include <utility>
@@ -6,7 +6,6 @@
 #include "settings/wide_text.h"
 #include "window/placement.h"
 #include "window/read_out_fit.h"
-#include "window/win32/win32_controls.h"
 
 namespace quorlane::win32 {
 
@@ -16,40 +15,42 @@ constexpr int kPointsPerInch = 72;
 
 }  // namespace
 
-ReadOut::ReadOut(HWND label, layout::ControlId id, UINT dpi)
-    : label_(label), id_(id), dpi_(dpi), text_(Widen(layout::ControlAt(id).text)) {
-  Fit();
+void Timer::SetEnabled(bool enabled) {
+  if (enabled) {
+    SetTimer(window_, id_, interval_, nullptr);
+  } else {
+    KillTimer(window_, id_);
+  }
 }
 
-void ReadOut::SetCaption(const std::string& caption) {
-  std::wstring text = Widen(caption);
-  if (text == text_) return;  // nothing new to draw
-  text_ = std::move(text);
-  SetWindowTextW(label_, text_.c_str());
-  Fit();
-  Repaint();
-}
-
-void ReadOut::AnnounceChange() {
-  if (text_ == std::exchange(announced_, text_)) return;
-  SetSpokenValue(label_, Narrow(text_));
-}
+ReadOut::ReadOut(HWND label, layout::ControlId id, const SpokenNames& names, std::wstring face)
+    : ReadOutControl(id),
+      label_(label),
+      id_(id),
+      names_(names),
+      face_(std::move(face)),
+      text_(Widen(layout::ControlAt(id).text)) {}
 
 void ReadOut::Rescale(UINT dpi) {
   dpi_ = dpi;
   font_.reset();  // sizes in pixels change with the DPI
   Fit();
-  Repaint();
 }
 
-// The label draws no background, so what lies beneath it is drawn afresh, then the labels on it, at
-// once: left to the usual order of WM_PAINT the erase could come after the new text.
-void ReadOut::Repaint() const {
+// The static would draw the new text at once, over the old one that its clear background leaves
+// standing. The box is drawn afresh, with what lies beneath it, at the next WM_PAINT: once the tick
+// is done, however often the tick wrote.
+void ReadOut::Show(const std::string& caption) {
+  text_ = Widen(caption);
+  SendMessageW(label_, WM_SETREDRAW, FALSE, 0);
+  SetWindowTextW(label_, text_.c_str());
+  SendMessageW(label_, WM_SETREDRAW, TRUE, 0);
+  if (dpi_ != 0) Fit();  // before that, the first layout fits it
   HWND parent = GetParent(label_);
   RECT box{};
   GetWindowRect(label_, &box);
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
-  RedrawWindow(parent, &box, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(parent, &box, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ReadOut::Fit() {
@@ -82,7 +83,15 @@ UniqueFont ReadOut::FontAt(double points) const {
   return UniqueFont(CreateFontW(height, 0, 0, 0, design.weight, FALSE, FALSE, FALSE,
                                 static_cast<DWORD>(design.charset), OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                Widen(design.face).c_str()));
+                                face_.c_str()));
+}
+
+std::wstring ReadOutFace(bool (*installed)(const wchar_t* face)) {
+  for (const std::string_view name : {layout::kReadOutFace, layout::kReadOutFaceInEnglish}) {
+    std::wstring face = Widen(name);
+    if (installed(face.c_str())) return face;
+  }
+  return Widen(layout::kReadOutFace);
 }
 
 }  // namespace quorlane::win32
