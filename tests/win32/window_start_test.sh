@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Usage: window_start_test.sh QUORLANE.EXE
 # Wine starts of their own ($WINEPREFIX): a shortcut's maximise request (start /max) opens the
-# fixed-size window normal; on a desktop at 144 dpi the first layout is at 144 dpi, not 96.
+# fixed-size window normal, a minimise request (start /min) minimised; on a desktop at 144 dpi the
+# first layout is at 144 dpi, not 96.
 set -uo pipefail
 for lib in virtual_display wine settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 source "$(dirname "$0")/../check.sh"
@@ -34,6 +35,20 @@ maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED && echo maxi
 start_at 96 /max
 check "start /max opens the window normal" normal "$(maximised)"
 check "start /max keeps the client at 96 dpi" 227x130 "$(client)"
+# A minimised window is not visible to xdotool; it is iconic about a second after the start, and
+# must still be a second later.
+wine start /min /unix "$exe" >/dev/null 2>&1
+state=
+for _ in $(seq 100); do
+  for window in $(xdotool search --name '^Quorlane$' 2>/dev/null); do
+    state=$(xprop -id "$window" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p')
+    [ "$state" = Iconic ] && break 2
+  done
+  sleep 0.1
+done
+sleep 1
+check "start /min keeps the window minimised" Iconic \
+  "$(xprop -id "$window" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p')"
 start_at 144
 check "client area at 144 dpi" 341x195 "$(client)"
 check_summary
