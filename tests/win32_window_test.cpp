@@ -17,6 +17,7 @@
 #include "settings/wide_text.h"
 #include "window/layout.h"
 #include "window/placement.h"
+#include "window/settings_warning.h"
 #include "window/spoken.h"
 
 // The real window in this process, driven by the messages Windows would send it. Where Wine does
@@ -385,6 +386,24 @@ TEST_F(Win32WindowTest, EachReadOutIsPaintedOnceATick) {
   RemoveWindowSubclass(window_->Handle(), CountLabelPaints, 1);
   EXPECT_EQ(Text(ControlId::lblCost), "2円");
   for (const ControlId id : layout::kReadOuts) EXPECT_EQ(paints[Handle(id)], 1);
+}
+
+// Windows' lookup reads the byte-order mark of a UTF-8 file as part of "[DATA]" and finds no value
+// (Wine's reads past it, so its answer is given here): the warning says how to save the file.
+TEST(SettingsWarningOnWindows, AMarkedFileIsToBeSavedWithoutTheMark) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "quorlane_marked.ini";
+  for (const auto& [mark, warning] :
+       {std::pair{
+            "\xEF\xBB\xBF",
+            "設定ファイルが「UTF-8 (BOM 付き)」で保存されているため、COST_PER_HOUR を読めませ"
+            "ん。メモ帳で開き、「名前を付けて保存」で文字コードを「ANSI」か「UTF-8」にして保存"
+            "し直してください。"},
+        {"", "設定ファイルの [DATA] に COST_PER_HOUR がありません。"}}) {
+    std::ofstream(file, std::ios::binary) << mark << "[DATA]\r\nMEMBER_COUNT=2\r\n";
+    EXPECT_EQ(SettingsWarning(WhyNoValue(file.native()), "COST_PER_HOUR", file.native(), "ERROR"),
+              warning + ("\n" + Narrow(file.native())));
+  }
+  std::filesystem::remove(file);
 }
 
 }  // namespace

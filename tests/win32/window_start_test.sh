@@ -2,7 +2,8 @@
 # Usage: window_start_test.sh QUORLANE.EXE
 # Wine starts of their own ($WINEPREFIX): a shortcut's maximise request (start /max) opens the
 # fixed-size window normal, a minimise request (start /min) minimised; on a desktop at 144 dpi the
-# first layout is at 144 dpi, not 96.
+# first layout is at 144 dpi, not 96. The warnings Windows alone gives: a value quoted in the
+# system's ANSI code page (1252 under a Western locale), a program run from inside a zip.
 set -uo pipefail
 for lib in virtual_display wine settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 source "$(dirname "$0")/../check.sh"
@@ -51,4 +52,25 @@ check "start /min keeps the window minimised" Iconic \
   "$(xprop -id "$window" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p')"
 start_at 144
 check "client area at 144 dpi" 341x195 "$(client)"
+# first_warning EXE [LOCALE]: the warning's first line, as the program writes it for whoever started it.
+first_warning() {
+  LC_ALL=${2:-$LC_ALL} wine "$1" >/dev/null 2>"$work/warning" &
+  local program=$!
+  for _ in $(seq 100); do
+    grep -q 'COST_PER_HOUR' "$work/warning" && break
+    sleep 0.1
+  done
+  kill "$program" 2>/dev/null
+  wait "$program" 2>/dev/null
+  grep -m1 'COST_PER_HOUR' "$work/warning" | tr -d '\r'  # written in text mode
+}
+western=$(beside_settings "$1" "$work/western" 3600 7)
+printf '[DATA]\r\nCOST_PER_HOUR=caf\xE9\r\n' >"$work/western/Quorlane.ini"
+check "a value quoted as the ANSI code page reads it" \
+  "COST_PER_HOUR の値「café」は数値ではありません。" "$(first_warning "$western" C.UTF-8)"
+zipped="$work/Temp1_Quorlane-1.0.0-windows-x64.zip"
+mkdir -p "$zipped" && cp "$1" "$zipped/"
+check "run from inside a zip: extract it first" "設定ファイルが見つからないため、COST_PER_HOUR を読めません。\
+zip ファイルの中から起動されています。zip ファイルを右クリックして「すべて展開」を選び、展開したフォルダーの\
+ Quorlane.exe を起動してください。" "$(first_warning "$zipped/${1##*/}")"
 check_summary
