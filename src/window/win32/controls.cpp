@@ -1,6 +1,11 @@
 #include "window/win32/controls.h"
 
+// The property and class ids of oleacc.h defined here rather than taken from a library.
+#include <initguid.h>
+#include <oleacc.h>
+
 #include <cmath>
+#include <cwchar>
 #include <utility>
 
 #include "settings/wide_text.h"
@@ -13,14 +18,84 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 
+// Looked up when first needed, so that the program starts without loading COM.
+template <typename Function>
+Function* Ole32(const char* name) {
+  const FARPROC address = GetProcAddress(LoadLibraryW(L"ole32.dll"), name);
+  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
+}
+
 }  // namespace
 
-void Timer::SetEnabled(bool enabled) {
-  if (enabled) {
-    SetTimer(window_, id_, interval_, nullptr);
-  } else {
-    KillTimer(window_, id_);
+std::string WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void SetWindowTextUtf8(HWND window, std::string_view text) {
+  SetWindowTextW(window, Widen(text).c_str());
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW highContrast{sizeof highContrast, 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+         (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+bool FaceInstalled(const wchar_t* face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  std::wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(
+      screen, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) {
+        *reinterpret_cast<bool*>(seen) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+IAccPropServices* AnnotationService() {
+  IAccPropServices* service = nullptr;  // left null by a failed CoCreateInstance
+  if (SUCCEEDED(
+          Ole32<decltype(CoInitializeEx)>("CoInitializeEx")(nullptr, COINIT_APARTMENTTHREADED))) {
+    Ole32<decltype(CoCreateInstance)>("CoCreateInstance")(
+        CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+        reinterpret_cast<void**>(&service));
   }
+  return service;
+}
+
+void SpokenNames::Annotate(HWND control, const GUID& property, std::string_view text) const {
+  if (service_) {
+    service_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                             Widen(text).c_str());
+  }
+}
+
+void SpokenNames::Releaser::operator()(IAccPropServices* service) const {
+  service->Release();
+}
+
+bool SpokenNames::Start() {
+  if (service_) return false;
+  service_.reset(makeService_());
+  return service_ != nullptr;
+}
+
+void SpokenNames::SetName(HWND control, std::string_view name) const {
+  Annotate(control, PROPID_ACC_NAME, name);
+}
+
+void SpokenNames::SetValue(HWND control, std::string_view value) const {
+  Annotate(control, PROPID_ACC_VALUE, value);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 ReadOut::ReadOut(HWND label, layout::ControlId id, const SpokenNames& names, std::wstring face)
@@ -45,12 +120,11 @@ void ReadOut::Show(const std::string& caption) {
   SendMessageW(label_, WM_SETREDRAW, FALSE, 0);
   SetWindowTextW(label_, text_.c_str());
   SendMessageW(label_, WM_SETREDRAW, TRUE, 0);
-  if (dpi_ != 0) Fit();  // before that, the first layout fits it
-  HWND parent = GetParent(label_);
-  RECT box{};
-  GetWindowRect(label_, &box);
-  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
-  RedrawWindow(parent, &box, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (dpi_ == 0) return;  // the first layout, before the window is shown, fits it
+  Fit();
+  const layout::Rect box = layout::PixelBox(id_, static_cast<int>(dpi_), layout::Origin::Client);
+  const RECT area{box.left, box.top, box.left + box.width, box.top + box.height};
+  RedrawWindow(GetParent(label_), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ReadOut::Fit() {

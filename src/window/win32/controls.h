@@ -2,15 +2,19 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "window/controls.h"
 #include "window/layout.h"
 #include "window/spoken_controls.h"
-#include "window/win32/system.h"
 
-// Native controls seen through the interfaces the window's handlers drive.
+struct IAccPropServices;
+
+// Native controls seen through the interfaces the window's handlers drive, and what the window
+// asks of the system for them.
 namespace quorlane::win32 {
 
 // A control's id (GetDlgCtrlID, WM_COMMAND): its place in the table from 100 on, clear of IDOK
@@ -18,6 +22,52 @@ namespace quorlane::win32 {
 constexpr int DialogId(layout::ControlId id) {
   return 100 + static_cast<int>(id);
 }
+
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
+};
+// A GDI font, deleted with its owner; a control must not outlive the font it was given.
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// A window's text in UTF-8.
+std::string WindowText(HWND window);
+void SetWindowTextUtf8(HWND window, std::string_view text);
+
+bool HighContrastOn();
+bool FaceInstalled(const wchar_t* face);
+// The system's Dynamic Annotation service (oleacc), with COM started on this thread; null without.
+IAccPropServices* AnnotationService();
+
+// What the window asks of the system. Tests answer where Wine cannot show Windows' answer: high
+// contrast (Wine cannot turn it on), a second screen's DPI, an English Windows' fonts, and Dynamic
+// Annotation (Wine's oleacc lacks it).
+struct SystemQueries {
+  bool (*highContrast)() = HighContrastOn;
+  UINT (*windowDpi)(HWND window) = GetDpiForWindow;
+  bool (*faceInstalled)(const wchar_t* face) = FaceInstalled;
+  IAccPropServices* (*annotationService)() = AnnotationService;
+};
+
+// Names screen readers hear whatever a control's text, and a read-out's text as its value, through
+// Dynamic Annotation. Until Start, and without the service, controls are named by their texts.
+class SpokenNames {
+ public:
+  explicit SpokenNames(IAccPropServices* (*makeService)()) : makeService_(makeService) {}
+  // Makes the service once the window is on screen, so that loading COM does not hold up the
+  // start; true when it has just been made.
+  bool Start();
+  void SetName(HWND control, std::string_view name) const;
+  // Also tells listening screen readers that the value changed.
+  void SetValue(HWND control, std::string_view value) const;
+
+ private:
+  void Annotate(HWND control, const GUID& property, std::string_view text) const;
+  struct Releaser {
+    void operator()(IAccPropServices* service) const;
+  };
+  IAccPropServices* (*makeService_)();
+  std::unique_ptr<IAccPropServices, Releaser> service_;
+};
 
 class TextBox final : public TextBoxControl {
  public:
@@ -48,7 +98,13 @@ class Timer final : public TimerControl {
  public:
   Timer(HWND window, UINT_PTR id) : window_(window), id_(id) {}
   void SetInterval(int milliseconds) override { interval_ = static_cast<UINT>(milliseconds); }
-  void SetEnabled(bool enabled) override;
+  void SetEnabled(bool enabled) override {
+    if (enabled) {
+      SetTimer(window_, id_, interval_, nullptr);
+    } else {
+      KillTimer(window_, id_);
+    }
+  }
 
  private:
   HWND window_;

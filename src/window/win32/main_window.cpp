@@ -1,10 +1,10 @@
 #include "window/win32/main_window.h"
 
-#include <windowsx.h>
-
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "settings/wide_text.h"
@@ -19,8 +19,6 @@ using layout::ControlId;
 constexpr wchar_t kClassName[] = L"FrmMain";
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kWindowShown = WM_APP + 1;
-// The first icon group in the program's resources: the file's icon and the window's.
-constexpr int kIconId = 1;
 
 // Fixed single border, system menu and minimise; without a sizing border or a maximise box the
 // user can neither resize nor maximise it. WS_EX_CONTROLPARENT lets IsDialogMessageW walk the
@@ -57,28 +55,22 @@ MainWindow::MainWindow(HINSTANCE instance, FrmMain::Clock clock,
       settingsFilePath_(std::move(settingsFilePath)),
       system_(system),
       names_(system.annotationService) {
-  const auto icon = [instance](int width, int height) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
-                                         GetSystemMetrics(width), GetSystemMetrics(height),
-                                         LR_SHARED));
-  };
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
+  WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = icon(SM_CXICON, SM_CYICON);
-  windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
+  // The first icon group in the resources, the file's; Windows takes the small one from it too.
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
-  // A second window in the same process finds its class there already.
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    Fail(L"ウィンドウクラスを登録できませんでした。");
-  }
+  RegisterClassW(&windowClass);  // or a second window finds it there already
   if (CreateWindowExW(kExStyle, kClassName, Widen(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                       this) == nullptr) {
-    Fail(L"ウィンドウを作成できませんでした。");
+    const std::string error =
+        "ウィンドウを作成できませんでした。(エラー " + std::to_string(GetLastError()) + ")";
+    MessageBoxW(nullptr, Widen(error).c_str(), Widen(layout::kTitle).c_str(), MB_ICONERROR);
+    std::exit(EXIT_FAILURE);
   }
 }
 
@@ -116,10 +108,7 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   const LRESULT result = self->HandleMessage(message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-  }
+  if (message == WM_NCDESTROY) self->window_ = nullptr;  // the last message
   return result;
 }
 
@@ -133,16 +122,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // unless it is minimised: Windows activates a window from the taskbar before restoring it.
       if (LOWORD(wParam) == WA_INACTIVE) focus_ = GetFocus();
       break;
-    case WM_SETFOCUS:
-      OnSetFocus();
+    case WM_SETFOCUS: {
+      // To the control that had it, the first time to the first in tab order, as in a dialog.
+      const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
+      SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
       return 0;
+    }
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush =
-              OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
-        return reinterpret_cast<LRESULT>(brush);
+      if (OnCtlColorStatic(reinterpret_cast<HDC>(wParam), GetDlgCtrlID(HWND(lParam)))) {
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       break;
     case WM_DPICHANGED: {
@@ -151,8 +142,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE:
-      OnSettingChange();
+    case WM_SYSCOLORCHANGE:  // high contrast may have come or gone, and the labels' colours with it
+      if (highContrast_ != system_.highContrast()) {
+        highContrast_ = !highContrast_;
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
       break;
     case WM_SHOWWINDOW:
       // The warnings come once the window has been drawn, as windows of their own above it.
@@ -171,8 +165,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    default:
-      break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -189,7 +181,7 @@ void MainWindow::OnCreate() {
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(DialogId(control.id))), instance,
                     nullptr);
   }
-  Edit_LimitText(Handle(ControlId::txtMemnberCount), 0);  // as much as the box can hold
+  SendMessageW(Handle(ControlId::txtMemnberCount), EM_SETLIMITTEXT, 0, 0);  // all it can hold
   const std::wstring face = ReadOutFace(system_.faceInstalled);
   parts_ = std::make_unique<Parts>(
       TextBox(Handle(ControlId::txtMemnberCount)), Button(Handle(ControlId::btnStart), names_),
@@ -200,13 +192,6 @@ void MainWindow::OnCreate() {
   highContrast_ = system_.highContrast();
   frmMain_->Form_Load();
   ApplyLayout(system_.windowDpi(window_), std::nullopt);
-}
-
-// The focus goes back to the control that had it, the first time to the first in tab order, as
-// the dialog manager does.
-void MainWindow::OnSetFocus() {
-  const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
-  SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
 }
 
 // Enter comes as IDOK, from no control: a window that is not a dialog has no default button, so
@@ -223,20 +208,14 @@ void MainWindow::OnCommand(int id, int code) {
 
 // Labels draw only their text: the box of lblCost reaches into the box of the label before it, and
 // neither may blot out the other's text.
-HBRUSH MainWindow::OnCtlColorStatic(HDC dc, HWND control) const {
-  const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - DialogId(ControlId{}));
+bool MainWindow::OnCtlColorStatic(HDC dc, int id) const {
+  const auto index = static_cast<std::size_t>(id - DialogId(ControlId{}));
   if (index >= layout::kControlCount || layout::kControls[index].kind != layout::Kind::Label) {
-    return nullptr;
+    return false;
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, LabelTextColor(layout::kControls[index], highContrast_));
-  return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-}
-
-void MainWindow::OnSettingChange() {
-  const bool highContrast = system_.highContrast();
-  if (highContrast == std::exchange(highContrast_, highContrast)) return;
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  return true;
 }
 
 void MainWindow::GiveSpokenNames() const {
@@ -247,26 +226,8 @@ void MainWindow::GiveSpokenNames() const {
   }
 }
 
-std::string MainWindow::Title() const {
-  return WindowText(window_);
-}
-
-void MainWindow::SetTitle(const std::string& title) {
-  SetWindowTextUtf8(window_, title);
-}
-
-WindowState MainWindow::State() const {
-  if (IsIconic(window_)) return WindowState::Minimised;
-  return IsZoomed(window_) ? WindowState::Maximised : WindowState::Normal;
-}
-
-void MainWindow::PinTopLeft() {
-  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
-}
-
 void MainWindow::ShowWarning(const std::string& message) {
-  MessageBoxW(window_, Widen(message).c_str(), Widen(layout::kTitle).c_str(),
-              MB_OK | MB_ICONWARNING);
+  MessageBoxW(window_, Widen(message).c_str(), Widen(layout::kTitle).c_str(), MB_ICONWARNING);
 }
 
 // The desktop's message font, the one dialogs use, for every control but the read-outs.

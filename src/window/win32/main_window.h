@@ -6,18 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "window/controls.h"
 #include "window/frm_main.h"
-#include "window/layout.h"
 #include "window/win32/controls.h"
-#include "window/win32/system.h"
 
 namespace quorlane::win32 {
 
-// The main window in Win32: creates the native controls from the layout data, adapts them to the
-// control interfaces and forwards window messages to FrmMain's handlers. Everything is made, and
-// Form_Load runs, in OnCreate; the window procedure only unpacks a message and calls its
-// On<Message> handler. The handlers' view of the window (FormControl) is open to tests.
+// The main window in Win32: creates the native controls from the layout data and forwards window
+// messages to FrmMain's handlers. Everything is made, and Form_Load runs, in OnCreate. The
+// handlers' view of the window (FormControl) is open to tests.
 class MainWindow final : public FormControl {
  public:
   // Creates the window, hidden; ends the program with a message if Windows will not make it.
@@ -25,8 +21,6 @@ class MainWindow final : public FormControl {
                       FrmMain::PathSource settingsFilePath = SettingsFilePath,
                       SystemQueries system = {});
   ~MainWindow() override;
-  MainWindow(const MainWindow&) = delete;
-  MainWindow& operator=(const MainWindow&) = delete;
 
   // A request to start maximised shows the window normal: it has a fixed size. Windows applies a
   // shortcut's start-up state to the first ShowWindow whatever it asks, Wine does not: tests stand
@@ -37,10 +31,13 @@ class MainWindow final : public FormControl {
   HWND Handle() const { return window_; }
   HWND Handle(layout::ControlId id) const { return GetDlgItem(window_, DialogId(id)); }
 
-  std::string Title() const override;
-  void SetTitle(const std::string& title) override;
-  WindowState State() const override;
-  void PinTopLeft() override;
+  std::string Title() const override { return WindowText(window_); }
+  void SetTitle(const std::string& title) override { SetWindowTextUtf8(window_, title); }
+  WindowState State() const override {
+    if (IsIconic(window_)) return WindowState::Minimised;
+    return IsZoomed(window_) ? WindowState::Maximised : WindowState::Normal;
+  }
+  void PinTopLeft() override { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE); }
   void ShowWarning(const std::string& message) override;
 
  private:
@@ -50,10 +47,9 @@ class MainWindow final : public FormControl {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCreate();
-  void OnSetFocus();
   void OnCommand(int id, int code);
-  HBRUSH OnCtlColorStatic(HDC dc, HWND control) const;
-  void OnSettingChange();
+  // Whether the control is a label, given its colours.
+  bool OnCtlColorStatic(HDC dc, int id) const;
 
   // The names screen readers hear, and the read-outs' figures as their values.
   void GiveSpokenNames() const;
