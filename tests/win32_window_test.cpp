@@ -45,52 +45,35 @@ class StandInAnnotations final : public IAccPropServices {
   HRESULT WINAPI QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
   ULONG WINAPI AddRef() override { return 1; }
   ULONG WINAPI Release() override { return 1; }
-  HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
-  HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                               AnnoScope) override {
-    return E_FAIL;
+// The window makes no other call.
+#define NOT_CALLED(method, ...)                 \
+  HRESULT WINAPI method(__VA_ARGS__) override { \
+    return E_NOTIMPL;                           \
   }
-  HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override { return E_FAIL; }
-  HRESULT WINAPI SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
-  HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                                   AnnoScope) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
-  HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_FAIL; }
-  HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                                    AnnoScope) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override { return E_FAIL; }
-  HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
-    return E_FAIL;
-  }
-  HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
-    return E_FAIL;
-  }
+  NOT_CALLED(SetPropValue, const BYTE*, DWORD, MSAAPROPID, VARIANT)
+  NOT_CALLED(SetPropServer, const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*, AnnoScope)
+  NOT_CALLED(ClearProps, const BYTE*, DWORD, const MSAAPROPID*, int)
+  NOT_CALLED(SetHwndProp, HWND, DWORD, DWORD, MSAAPROPID, VARIANT)
+  NOT_CALLED(SetHwndPropServer, HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+             AnnoScope)
+  NOT_CALLED(ClearHwndProps, HWND, DWORD, DWORD, const MSAAPROPID*, int)
+  NOT_CALLED(ComposeHwndIdentityString, HWND, DWORD, DWORD, BYTE**, DWORD*)
+  NOT_CALLED(DecomposeHwndIdentityString, const BYTE*, DWORD, HWND*, DWORD*, DWORD*)
+  NOT_CALLED(SetHmenuProp, HMENU, DWORD, MSAAPROPID, VARIANT)
+  NOT_CALLED(SetHmenuPropStr, HMENU, DWORD, MSAAPROPID, LPCWSTR)
+  NOT_CALLED(SetHmenuPropServer, HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*, AnnoScope)
+  NOT_CALLED(ClearHmenuProps, HMENU, DWORD, const MSAAPROPID*, int)
+  NOT_CALLED(ComposeHmenuIdentityString, HMENU, DWORD, BYTE**, DWORD*)
+  NOT_CALLED(DecomposeHmenuIdentityString, const BYTE*, DWORD, HMENU*, DWORD*)
+#undef NOT_CALLED
 };
 
 // What the tests answer in Windows' place; each test starts from the answers of a plain desktop.
-StandInAnnotations* annotations = nullptr;
+StandInAnnotations annotations;
 bool highContrast = false;
 std::set<std::wstring> installedFaces;
 int shows = 0;
 std::map<HWND, int> valueChanges;
-
-IAccPropServices* MakeAnnotations() {
-  ++annotations->made;
-  return annotations;
-}
 
 // A window pinned to the corner lands on a second screen at 144 dpi.
 UINT DpiOfScreen(HWND window) {
@@ -99,7 +82,10 @@ UINT DpiOfScreen(HWND window) {
 
 constexpr SystemQueries kAnswers{[] { return highContrast; }, DpiOfScreen,
                                  [](const wchar_t* face) { return installedFaces.contains(face); },
-                                 MakeAnnotations};
+                                 []() -> IAccPropServices* {
+                                   ++annotations.made;
+                                   return &annotations;
+                                 }};
 
 // Windows' first show of a program that a shortcut set to 最大化 started: maximised, whatever the
 // program asks.
@@ -110,7 +96,7 @@ BOOL WINAPI ShowAsShortcutMaximised(HWND window, int command) {
 class Win32WindowTest : public testing::Test {
  protected:
   Win32WindowTest() {
-    annotations = &standIn_;
+    annotations = {};
     highContrast = false;
     installedFaces = {L"ＭＳ Ｐゴシック"};
     shows = 0;
@@ -191,7 +177,6 @@ class Win32WindowTest : public testing::Test {
        ".ini");
   DateTime now_ = MakeDateTime(2024, 5, 1, 9, 0, 0);
   int clockReads_ = 0;
-  StandInAnnotations standIn_;
   std::unique_ptr<MainWindow> window_;
 };
 
@@ -354,19 +339,19 @@ TEST_F(Win32WindowTest, ScreenReadersHearTheNamesAndOnlyChangedFigures) {
   Open("COST_PER_HOUR=60\r\nMEMBER_COUNT=1\r\n");
   for (const layout::Control& control : layout::kControls) {
     SCOPED_TRACE(control.objectName);
-    EXPECT_EQ(standIn_.names[Handle(control.id)], layout::SpokenName(control.id));
+    EXPECT_EQ(annotations.names[Handle(control.id)], layout::SpokenName(control.id));
   }
-  EXPECT_EQ(standIn_.values[Handle(ControlId::lblTime)], "00:00:00");
+  EXPECT_EQ(annotations.values[Handle(ControlId::lblTime)], "00:00:00");
   const HWINEVENTHOOK hook = SetWinEventHook(
       EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
       [](HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) { ++valueChanges[control]; },
       GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
   StartAndTick(2);
   UnhookWinEvent(hook);
-  EXPECT_EQ(standIn_.names[Handle(ControlId::btnStart)], "会議終了");
-  EXPECT_EQ(standIn_.values[Handle(ControlId::lblTime)], "00:00:02");
+  EXPECT_EQ(annotations.names[Handle(ControlId::btnStart)], "会議終了");
+  EXPECT_EQ(annotations.values[Handle(ControlId::lblTime)], "00:00:02");
   EXPECT_EQ(valueChanges, (std::map<HWND, int>{{Handle(ControlId::lblTime), 2}}));
-  EXPECT_EQ(standIn_.made, 1);
+  EXPECT_EQ(annotations.made, 1);
 }
 
 LRESULT CALLBACK CountLabelPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

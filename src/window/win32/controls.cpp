@@ -161,11 +161,9 @@ UniqueFont ReadOut::FontAt(double points) const {
 }
 
 std::wstring ReadOutFace(bool (*installed)(const wchar_t* face)) {
-  for (const std::string_view name : {layout::kReadOutFace, layout::kReadOutFaceInEnglish}) {
-    std::wstring face = Widen(name);
-    if (installed(face.c_str())) return face;
-  }
-  return Widen(layout::kReadOutFace);
+  std::wstring japanese = Widen(layout::kReadOutFace);
+  std::wstring english = Widen(layout::kReadOutFaceInEnglish);
+  return !installed(japanese.c_str()) && installed(english.c_str()) ? english : japanese;
 }
 
 }  // namespace quorlane::win32

@@ -117,17 +117,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       OnCreate();
       return 0;
-    case WM_ACTIVATE:
-      // The control to give the focus back to. DefWindowProc then gives the window the focus,
-      // unless it is minimised: Windows activates a window from the taskbar before restoring it.
-      if (LOWORD(wParam) == WA_INACTIVE) focus_ = GetFocus();
-      break;
-    case WM_SETFOCUS: {
-      // To the control that had it, the first time to the first in tab order, as in a dialog.
-      const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
-      SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
+    case WM_ACTIVATE:  // Windows activates a window from the taskbar before it restores it
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focus_ = GetFocus();
+      } else if (HIWORD(wParam) == 0) {
+        RestoreFocus();
+      }
       return 0;
-    }
+    case WM_SETFOCUS:  // which the restore then sends
+      RestoreFocus();
+      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
@@ -136,11 +135,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       break;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      ApplyLayout(HIWORD(wParam), POINT{suggested->left, suggested->top});
+    case WM_DPICHANGED:  // at the place Windows suggests: the top-left corner of the RECT
+      ApplyLayout(HIWORD(wParam), *reinterpret_cast<const POINT*>(lParam));
       return 0;
-    }
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:  // high contrast may have come or gone, and the labels' colours with it
       if (highContrast_ != system_.highContrast()) {
@@ -192,6 +189,12 @@ void MainWindow::OnCreate() {
   highContrast_ = system_.highContrast();
   frmMain_->Form_Load();
   ApplyLayout(system_.windowDpi(window_), std::nullopt);
+}
+
+// To the control that had it, the first time to the first in tab order, as in a dialog.
+void MainWindow::RestoreFocus() const {
+  const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
+  SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
 }
 
 // Enter comes as IDOK, from no control: a window that is not a dialog has no default button, so

@@ -22,9 +22,8 @@ class MainWindow final : public FormControl {
                       SystemQueries system = {});
   ~MainWindow() override;
 
-  // A request to start maximised shows the window normal: it has a fixed size. Windows applies a
-  // shortcut's start-up state to the first ShowWindow whatever it asks, Wine does not: tests stand
-  // in for show.
+  // A request to start maximised shows the window normal: it has a fixed size. Tests stand in for
+  // show: Windows applies a shortcut's start-up state to the first show, Wine does not.
   void Show(int showCommand, decltype(&ShowWindow) show = ShowWindow);
   // Until the window is closed; gives the exit code. Tab and Alt+S come from IsDialogMessageW.
   int RunMessageLoop();
@@ -47,8 +46,8 @@ class MainWindow final : public FormControl {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCreate();
+  void RestoreFocus() const;
   void OnCommand(int id, int code);
-  // Whether the control is a label, given its colours.
   bool OnCtlColorStatic(HDC dc, int id) const;
 
   // The names screen readers hear, and the read-outs' figures as their values.
