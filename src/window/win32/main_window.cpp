@@ -131,7 +131,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
-      if (OnCtlColorStatic(reinterpret_cast<HDC>(wParam), GetDlgCtrlID(HWND(lParam)))) {
+      if (OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       break;
@@ -191,7 +191,7 @@ void MainWindow::OnCreate() {
   ApplyLayout(system_.windowDpi(window_), std::nullopt);
 }
 
-// To the control that had it, the first time to the first in tab order, as in a dialog.
+// The focus back where it was, the first time to the first control in tab order, as in a dialog.
 void MainWindow::RestoreFocus() const {
   const bool usable = focus_ != nullptr && IsWindowEnabled(focus_) && IsChild(window_, focus_);
   SetFocus(usable ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
@@ -211,8 +211,8 @@ void MainWindow::OnCommand(int id, int code) {
 
 // Labels draw only their text: the box of lblCost reaches into the box of the label before it, and
 // neither may blot out the other's text.
-bool MainWindow::OnCtlColorStatic(HDC dc, int id) const {
-  const auto index = static_cast<std::size_t>(id - DialogId(ControlId{}));
+bool MainWindow::OnCtlColorStatic(HDC dc, HWND control) const {
+  const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - DialogId(ControlId{}));
   if (index >= layout::kControlCount || layout::kControls[index].kind != layout::Kind::Label) {
     return false;
   }

@@ -48,7 +48,7 @@ class MainWindow final : public FormControl {
   void OnCreate();
   void RestoreFocus() const;
   void OnCommand(int id, int code);
-  bool OnCtlColorStatic(HDC dc, int id) const;
+  bool OnCtlColorStatic(HDC dc, HWND control) const;
 
   // The names screen readers hear, and the read-outs' figures as their values.
   void GiveSpokenNames() const;
