@@ -89,6 +89,7 @@ TEST(CaptionPointSize, KeepsThePlatformSizeWhereTheCaptionFitsItsUncoveredRoomEl
       {"under a read-out, 98 px", ControlId::Label2_3, 144, 14.0, 14.0},
       {"the wider caption of the button, 81 px", ControlId::btnStart, 96, 12.0, 10.0},
       {"a frame, 197 px", ControlId::Frame2, 96, 34.0, 32.75},
+      {"a read-out keeps its own font", ControlId::lblCost, 96, 40.0, 40.0},
   };
   for (const auto& [name, id, dpi, platform, expected] : rows) {
     SCOPED_TRACE(name);

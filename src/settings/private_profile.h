@@ -23,4 +23,12 @@ std::string ReadPrivateProfileString(std::string_view section, std::string_view 
 // takes the path in the ANSI code page, or else the short (8.3) path, which a volume may not keep.
 bool LookupCanNameFile(const NativePath& file);
 
+// Whether the lookup stops at a UTF-8 byte-order mark that begins the file: Windows' reads the mark
+// as part of the first line, and so finds no section there; ours reads past it.
+bool LookupStopsAtUtf8Mark(const NativePath& file);
+
+// The lookup's bytes as UTF-8: Windows' lookup gives them in the system's ANSI code page, ours in
+// Shift-JIS.
+std::string LookupTextToUtf8(std::string_view bytes);
+
 }  // namespace quorlane

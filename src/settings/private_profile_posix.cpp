@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/profile_scanner.h"
+#include "settings/shift_jis.h"
 #include "settings/shift_jis_bytes.h"
 #include "settings/transcoder.h"
 
@@ -128,6 +129,14 @@ std::optional<std::string> FindValue(ProfileScanner& scanner, const NativePath& 
 
 bool LookupCanNameFile(const NativePath&) {
   return true;  // our reader opens any path
+}
+
+bool LookupStopsAtUtf8Mark(const NativePath&) {
+  return false;
+}
+
+std::string LookupTextToUtf8(std::string_view bytes) {
+  return ShiftJisToUtf8(bytes);
 }
 
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,

@@ -28,6 +28,23 @@ bool LookupCanNameFile(const NativePath& file) {
   return AnsiFileName(file).has_value();
 }
 
+bool LookupStopsAtUtf8Mark(const NativePath& file) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  char start[kMark.size()]{};
+  DWORD read = 0;
+  const bool marked = ReadFile(handle, start, sizeof start, &read, nullptr) &&
+                      std::string_view(start, read) == kMark;
+  CloseHandle(handle);
+  return marked;
+}
+
+std::string LookupTextToUtf8(std::string_view bytes) {
+  return Narrow(FromCodePage(bytes, CP_ACP));
+}
+
 std::string ReadPrivateProfileString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue, std::size_t bufferSize,
                                      const NativePath& file) {

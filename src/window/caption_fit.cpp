@@ -22,6 +22,7 @@ std::string Shown(std::string_view caption) {
 double CaptionPointSize(
     ControlId id, double platformPoints, int dpi,
     const std::function<int(std::string_view text, double points)>& textWidthAt) {
+  if (!IsCaption(ControlAt(id))) return platformPoints;
   const std::vector<std::string_view> captions = id == ControlId::btnStart
                                                      ? std::vector{kStartCaption, kStopCaption}
                                                      : std::vector{ControlAt(id).text};

@@ -52,7 +52,7 @@ constexpr int CaptionRoom(ControlId id, int dpi) {
 // as shown (UTF-8, without the access-key mark) at a point size: in pixels from where it starts to
 // the right edge of its last glyph's ink, so that the blank half of a closing full-width colon may
 // lie under the next control. A button fits both its captions, so that its font stays the same
-// when the caption changes.
+// when the caption changes. A control that shows no caption keeps the platform's size.
 double CaptionPointSize(
     ControlId id, double platformPoints, int dpi,
     const std::function<int(std::string_view text, double points)>& textWidthAt);

@@ -39,21 +39,6 @@ std::string LookUp(std::string_view key, std::string_view section, const NativeP
                                   kLookupBufferSize, file);
 }
 
-// The lookup answers "ERROR" alike for a missing file, one it cannot read or name, and a missing
-// key.
-SettingsProblem WhyNotANumber(std::string_view value, const NativePath& file) {
-  if (value != kMissingValue) return SettingsProblem::NotANumber;
-  switch (ProbeFile(file)) {
-    case FileState::Missing:
-      return SettingsProblem::FileMissing;
-    case FileState::Unreadable:
-      return SettingsProblem::FileUnreadable;
-    case FileState::Readable:
-      break;
-  }
-  return LookupCanNameFile(file) ? SettingsProblem::KeyMissing : SettingsProblem::FileUnreadable;
-}
-
 }  // namespace
 
 FrmMain::FrmMain(FrmMainControls controls, Clock clock, PathSource settingsFilePath)
@@ -126,7 +111,7 @@ void FrmMain::Warn(const std::string& message) {
 
 std::string FrmMain::ReadIniValue(std::string_view key, std::string_view section,
                                   const NativePath& fileName) const {
-  return ShiftJisToUtf8(LookUp(key, section, fileName));
+  return LookupTextToUtf8(LookUp(key, section, fileName));
 }
 
 std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
@@ -141,11 +126,12 @@ std::optional<std::int32_t> FrmMain::ReadRequiredNumber(std::string_view key) {
     Warn(SettingsWarning(SettingsProblem::NoShiftJisConverter, key, file, {}));
     return kStartUpStops;
   }
-  const std::string value = ShiftJisToUtf8(bytes);
+  const std::string value = LookupTextToUtf8(bytes);
   try {
     return ToWholeNumber(value);
   } catch (const ConversionError&) {
-    Warn(SettingsWarning(WhyNotANumber(value, file), key, file, value));
+    Warn(SettingsWarning(value == kMissingValue ? WhyNoValue(file) : SettingsProblem::NotANumber,
+                         key, file, value));
   } catch (const OverflowError&) {
     Warn(SettingsWarning(SettingsProblem::OutOfRange, key, file, value));
   }

@@ -23,20 +23,6 @@ struct FrmMainControls {
   TimerControl& tmrMain;
 };
 
-// The adapters a front end makes for the controls the handlers drive, bound to its window.
-template <class TextBox, class Button, class ReadOut, class Timer>
-struct FrmMainParts {
-  TextBox txtMemnberCount;
-  Button btnStart;
-  ReadOut lblTime;
-  ReadOut lblCost;
-  Timer tmrMain;
-
-  FrmMainControls Bind(FormControl& form) {
-    return {form, txtMemnberCount, btnStart, lblTime, lblCost, tmrMain};
-  }
-};
-
 // The main window's state and its four handlers. The front end creates the controls from the
 // layout data and calls the handlers on the toolkit's events.
 // Form_Load, txtMemnberCount (sic) and lngMemberCount are the system's own names, kept on purpose.
@@ -78,6 +64,26 @@ class FrmMain {
 
   bool shown_ = false;
   std::vector<std::string> pendingWarnings_;
+};
+
+// The adapters a front end makes for the controls the handlers drive, bound to its window.
+template <class TextBox, class Button, class ReadOut, class Timer>
+struct FrmMainParts {
+  TextBox txtMemnberCount;
+  Button btnStart;
+  ReadOut lblTime;
+  ReadOut lblCost;
+  Timer tmrMain;
+
+  FrmMainControls Bind(FormControl& form) {
+    return {form, txtMemnberCount, btnStart, lblTime, lblCost, tmrMain};
+  }
+  // The timer's event: the handler writes both read-outs, then screen readers hear what changed.
+  void Tick(FrmMain& frmMain) {
+    frmMain.tmrMain_Timer();
+    lblTime.AnnounceChange();
+    lblCost.AnnounceChange();
+  }
 };
 
 }  // namespace quorlane

@@ -59,6 +59,8 @@ struct Font {
 };
 
 inline constexpr std::string_view kReadOutFace = "ＭＳ Ｐゴシック";
+// The same face as Windows in other languages names it.
+inline constexpr std::string_view kReadOutFaceInEnglish = "MS PGothic";
 inline constexpr int kShiftJisCharset = 128;
 
 struct Control {

@@ -15,8 +15,13 @@ enum class SettingsProblem {
   KeyMissing,
   NotANumber,
   OutOfRange,
-  NoShiftJisConverter
+  NoShiftJisConverter,
+  Utf8ByteOrderMark
 };
+
+// Why the lookup gave no value: it answers alike for a missing file, one it cannot read or name,
+// one it cannot read past the start of, and a missing key.
+SettingsProblem WhyNoValue(const NativePath& file);
 
 // The warning shown at start-up: what went wrong with which key, then the settings file's full
 // path on a line of its own (when there is one), and where that path is a link, the file it leads

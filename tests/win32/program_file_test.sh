@@ -17,6 +17,12 @@ manifest=$(wrestool -x --raw --type=24 "$exe")
 check "manifest: common controls 6, per-monitor DPI, the ANSI code page left alone" "1 1 0" "$(
   for wanted in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2' \
     '<activeCodePage'; do grep -cF "$wanted" <<<"$manifest"; done | xargs)"
+# Windows 10 1607 and later alone, as the read-me says: the manifest names no older system, and the
+# per-DPI calls of 1607 are imported, so that no older Windows starts a program that lacks them.
+check "manifest: Windows 10 and 11 only" "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" \
+  "$(grep -o 'supportedOS Id="[^"]*"' <<<"$manifest" | cut -d'"' -f2 | xargs)"
+check "the per-DPI calls of 1607 imported" "AdjustWindowRectExForDpi GetDpiForWindow \
+SystemParametersInfoForDpi" "$(grep -oE '\b[A-Za-z]+ForDpi\b|\bGetDpiForWindow\b' <<<"$headers" | sort -u | xargs)"
 
 # Keys and values of the version record in order, then its fixed part and the translation as bytes.
 wrestool -x --raw --type=16 "$exe" >"$work/version"

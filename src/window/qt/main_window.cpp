@@ -65,7 +65,7 @@ MainWindow::MainWindow(FrmMain::Clock clock, FrmMain::PathSource settingsFilePat
   frmMain_ =
       std::make_unique<FrmMain>(parts_->Bind(*this), std::move(clock), std::move(settingsFilePath));
   connect(btnStart_, &QPushButton::clicked, this, [this] { frmMain_->btnStart_Click(); });
-  connect(tmrMain_, &QTimer::timeout, this, &MainWindow::Tick);
+  connect(tmrMain_, &QTimer::timeout, this, [this] { parts_->Tick(*frmMain_); });
   frmMain_->Form_Load();
 }
 
@@ -120,7 +120,6 @@ Widget* MainWindow::Add(ControlId id, QWidget* parent) {
 // In the platform's font, smaller only where it would not let a caption show whole.
 void MainWindow::FitCaptions() {
   for (const layout::Control& control : layout::kControls) {
-    if (!layout::IsCaption(control)) continue;
     QWidget& widget = *widgets_[static_cast<std::size_t>(control.id)];
     QFont font = widget.font();
     const double platformPoints = QFontInfo(font).pointSizeF();
@@ -143,12 +142,6 @@ void MainWindow::SetTabOrder() {
     previous = widget(id);
   }
   widget(layout::kFocusOrder.front())->setFocus();
-}
-
-// The handler writes both read-outs; then screen readers hear what changed, once each.
-void MainWindow::Tick() {
-  frmMain_->tmrMain_Timer();
-  for (ReadOutLabel* readOut : {lblTime_, lblCost_}) readOut->AnnounceChange();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -42,7 +42,6 @@ class MainWindow final : public QWidget, private FormControl {
   Widget* Add(layout::ControlId id, QWidget* parent);
   void FitCaptions();
   void SetTabOrder();
-  void Tick();
 
   int dpi_;
   std::array<QWidget*, layout::kControlCount> widgets_{};

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "window/controls.h"
-#include "window/spoken.h"
+#include "window/spoken_controls.h"
 
 // Qt widgets seen through the control interfaces the window's handlers drive.
 namespace quorlane {
@@ -36,16 +36,16 @@ class QtTextBox final : public TextBoxControl {
   QLineEdit& box_;
 };
 
-class QtButton final : public ButtonControl {
+class QtButton final : public SpokenButton {
  public:
   explicit QtButton(QPushButton& button) : button_(button) {}
-  void SetCaption(const std::string& caption) override {
-    // Qt reports the new text at once: the name must already match it.
-    button_.setAccessibleName(ToQString(layout::SpokenText(caption)));
+
+ private:
+  void SetSpokenName(std::string_view name) override { button_.setAccessibleName(ToQString(name)); }
+  void SetText(const std::string& caption) override {
     button_.setText(QString::fromStdString(caption));
   }
 
- private:
   QPushButton& button_;
 };
 

@@ -67,7 +67,10 @@ QAccessibleInterface* ReadOutFactory(const QString& /*className*/, QObject* obje
 // The text is set here, not by QLabel's constructor: Qt keeps the first accessible interface it
 // makes for a widget, and only a finished ReadOutLabel gets the read-out's.
 ReadOutLabel::ReadOutLabel(layout::ControlId id, QWidget& parent)
-    : QLabel(&parent), id_(id), designPoints_(layout::ControlAt(id).font->points) {
+    : QLabel(&parent),
+      ReadOutControl(id),
+      id_(id),
+      designPoints_(layout::ControlAt(id).font->points) {
   [[maybe_unused]] static const bool readOutsKnown =
       (QAccessible::installFactory(ReadOutFactory), true);
   const layout::Control& control = layout::ControlAt(id);
@@ -79,17 +82,14 @@ ReadOutLabel::ReadOutLabel(layout::ControlId id, QWidget& parent)
   // being drawn again each time.
   setAutoFillBackground(true);
   setText(ToQString(control.text));
-  announced_ = text();
 }
 
-void ReadOutLabel::SetCaption(const std::string& caption) {
+void ReadOutLabel::Show(const std::string& caption) {
   setText(QString::fromStdString(caption));
   FitFontToBox();
 }
 
-void ReadOutLabel::AnnounceChange() {
-  if (text() == announced_) return;
-  announced_ = text();
+void ReadOutLabel::Announce(const std::string& /*caption*/) {
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
 }

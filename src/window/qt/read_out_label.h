@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QString>
 
-#include "window/controls.h"
 #include "window/layout.h"
+#include "window/spoken_controls.h"
 
 namespace quorlane {
 
@@ -12,25 +12,23 @@ namespace quorlane {
 // one of the same hue. It shows its whole text, in a smaller font while the text is wider than its
 // box and in its design font whenever the text fits. Screen readers hear its name, and its figure
 // as the value.
-class ReadOutLabel final : public QLabel, public LabelControl {
+class ReadOutLabel final : public QLabel, public ReadOutControl {
   Q_OBJECT
 
  public:
   ReadOutLabel(layout::ControlId id, QWidget& parent);
-  void SetCaption(const std::string& caption) override;
-  // Tells assistive technology of a figure that changed since the last notice, and of nothing else.
-  void AnnounceChange();
 
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
+  void Show(const std::string& caption) override;
+  void Announce(const std::string& caption) override;
   void FollowPalette();
   void FitFontToBox();
 
   layout::ControlId id_;
   double designPoints_;
-  QString announced_;
 };
 
 }  // namespace quorlane
