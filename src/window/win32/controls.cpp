@@ -113,7 +113,8 @@ int TextWidth(HWND control, HFONT font, std::wstring_view text, bool toInk) {
   return advance.cx - std::max(0, last.abcC);
 }
 
-ReadOut::ReadOut(HWND label, layout::ControlId id, const SpokenNames& names, std::wstring face)
+ReadOut::ReadOut(HWND label, layout::ControlId id, const SpokenNames& names,
+                 const std::wstring& face)
     : ReadOutControl(id),
       label_(label),
       id_(id),

@@ -124,7 +124,7 @@ class Timer final : public TimerControl {
 // font shrinks until it fits, and grows back when the text allows. The text stays right-aligned.
 class ReadOut final : public ReadOutControl {
  public:
-  ReadOut(HWND label, layout::ControlId id, const SpokenNames& names, std::wstring face);
+  ReadOut(HWND label, layout::ControlId id, const SpokenNames& names, const std::wstring& face);
   // Fonts for the window's DPI, when it is first laid out and after each change.
   void Rescale(UINT dpi);
 
