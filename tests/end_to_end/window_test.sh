@@ -20,11 +20,11 @@ exe=$program_file ini=$settings
 # start: runs the program beside whatever stands at Quorlane.ini; sets $window and $started_ms.
 start() {
   [ -n "$program" ] && kill "$program" 2>/dev/null && wait "$program" 2>/dev/null
-  local t0=${EPOCHREALTIME/./}
+  local t0=${EPOCHREALTIME//[!0-9]/}
   "${run[@]}" "$exe" >"$work/log" 2>&1 &
   program=$!
   window=$(vd_window_of "$program") || { echo "no window appeared"; cat "$work/log"; exit 1; }
-  started_ms=$(((${EPOCHREALTIME/./} - t0) / 1000))
+  started_ms=$(((${EPOCHREALTIME//[!0-9]/} - t0) / 1000))
 }
 # launch COST MEMBERS TOP_POS, or launch none: starts the program beside those settings or none.
 launch() { rm -rf "$ini" && { [ "$1" = none ] || write_settings "$ini" "$@"; } && start; }
