@@ -11,21 +11,12 @@ using layout::ControlAt;
 using layout::ControlId;
 using layout::Rgb;
 
-std::tuple<int, int, int> Channels(Rgb colour) {
-  return {colour.red, colour.green, colour.blue};
-}
-
 // Light backgrounds keep the read-outs' own colours; dark ones get the least lighter tint of the
 // same hue that reaches WCAG's 4.5:1 (pure blue on 50,50,50 is 1.49:1, red 3.21:1); high contrast
 // and plain labels take the theme's text colour.
 TEST(LabelTextColour, ExactOnLightLighterOnDarkThemeTextInHighContrast) {
   constexpr Rgb kThemeText{255, 255, 0};
-  const struct {
-    ControlId label;
-    Rgb background;
-    bool highContrast;
-    std::tuple<int, int, int> expected;
-  } rows[] = {
+  const std::tuple<ControlId, Rgb, bool, std::tuple<int, int, int>> rows[] = {
       {ControlId::lblTime, {240, 240, 240}, false, {0, 0, 255}},  // Windows' face
       {ControlId::lblCost, {240, 240, 240}, false, {255, 0, 0}},
       {ControlId::lblCost, {128, 128, 128}, false, {255, 0, 0}},  // still nearer white
@@ -41,7 +32,7 @@ TEST(LabelTextColour, ExactOnLightLighterOnDarkThemeTextInHighContrast) {
     SCOPED_TRACE(testing::Message() << ControlAt(label).objectName << " on " << +background.red
                                     << (highContrast ? " in high contrast" : ""));
     const Rgb colour = LabelTextColour(ControlAt(label), background, kThemeText, highContrast);
-    EXPECT_EQ(Channels(colour), expected);
+    EXPECT_EQ((std::tuple<int, int, int>(colour.red, colour.green, colour.blue)), expected);
   }
 }
 
