@@ -150,13 +150,6 @@ TEST_F(PrivateProfileTest, PiecesMeetAtChunkBoundary) {
   ExpectAtEverySplit("\xFF\xFE", 2, Utf16(u"[DATA]\r\nKEY=ソ\U0001F600\r\n"), "DATA", "\x83\x5C?");
 }
 
-// Other kinds of file (a FIFO, a device, a directory, a link loop): in the end-to-end test.
-TEST_F(PrivateProfileTest, LinksAreFollowed) {
-  Read("[DATA]\nKEY=1");
-  fs::create_symlink(dir_ / "Quorlane.ini", dir_ / "link");
-  EXPECT_EQ(Lookup(dir_ / "link"), "1");
-}
-
 // Windows' "A" lookup reaches such a folder through its short (8.3) name.
 TEST_F(PrivateProfileTest, ReadsAFileInAFolderNamedOutsideTheAnsiCodePage) {
   for (const std::u8string name : {u8"café", u8"회의", u8"😀"}) {
