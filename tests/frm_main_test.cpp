@@ -120,8 +120,8 @@ void PrintTo(const StartUpCase& start, std::ostream* out) {
   *out << start.name;
 }
 
-// 254 bytes of zeros, then a 9 that the lookup's 255-byte buffer leaves out.
-const std::string kCostCutShort = "COST_PER_HOUR=" + std::string(254, '0') + "9\nMEMBER_COUNT=7";
+// 253 zeros, a 9 that the lookup's 255-byte buffer keeps and a 9 that it leaves out.
+const std::string kCostCutShort = "COST_PER_HOUR=" + std::string(253, '0') + "99\nMEMBER_COUNT=7";
 
 const StartUpCase kStartUps[] = {
     {"CountUngrouped", "COST_PER_HOUR=900\nMEMBER_COUNT=1,200", "", "1200", 0, "900円"},
@@ -135,7 +135,7 @@ const StartUpCase kStartUps[] = {
     // Shift-JIS "９００", and "８" after an ideographic space, as an input method types them.
     {"FullWidth", "COST_PER_HOUR=\x82\x58\x82\x4f\x82\x4f\nMEMBER_COUNT=\x81\x40\x82\x57", "", "8",
      0, "900円"},
-    {"CostCutAt254Bytes", kCostCutShort, "", "7"},
+    {"CostCutAt254Bytes", kCostCutShort, "", "7", 0, "9円"},
     {"NoFile", kNoFile, "設定ファイルが見つからないため、COST_PER_HOUR を読めません。"},
     {"Unreadable", kDirectory, "設定ファイルを読み込めないため、COST_PER_HOUR を読めません。"},
     {"NoProgramPath", kNoProgramPath,

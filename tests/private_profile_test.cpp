@@ -137,7 +137,8 @@ TEST_F(PrivateProfileTest, EncodingsSectionsKeysQuotesAndTheCutAt254Bytes) {
 TEST_F(PrivateProfileTest, DefaultLosesTrailingSpacesAndIsCut) {
   const std::string a253(253, 'a');
   const std::pair<std::string, std::string> defaults[] = {
-      {"   ", " "}, {"ERROR  ", "ERROR"}, {" x ", " x"}, {"", ""}, {a253 + "\x83\x5C", a253}};
+      {"   ", " "}, {"ERROR  ", "ERROR"},      {" x ", " x"},
+      {"", ""},     {a253 + "\x83\x5C", a253}, {a253 + "bc", a253 + "b"}};
   for (const auto& [given, expected] : defaults) {
     EXPECT_EQ(ReadPrivateProfileString("DATA", "KEY", given, 255, dir_ / "missing.ini"), expected)
         << "default \"" << given << '"';
