@@ -18,8 +18,6 @@ table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }  # table MSI NAM
 property() { table "$1" Property | awk -F'\t' -v name="$2" '$1 == name {print $2}'; }
 
 check "under 200 KB" yes "$([ "$(stat -c %s "$msi")" -lt 204800 ] && echo yes || stat -c %s "$msi")"
-check "files" "Quorlane.exe Readme.txt ThirdPartyNotices.txt License.txt Quorlane.ini" \
-  "$(table "$msi" File | cut -f3 | xargs)"
 check "Start-menu shortcut: folder, name, target, Japanese description" \
   "ProgramMenuFolder Quorlane [#Quorlane.exe] 会議の経過時間と発生費用を毎秒表示します" \
   "$(table "$msi" Shortcut | awk -F'\t' '{print $2, $3, $5, $7}')"
