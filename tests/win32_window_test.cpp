@@ -305,13 +305,8 @@ TEST_F(Win32WindowTest, KeyboardStartsAndStopsTheMeetingThatTicksOnceASecond) {
   Open();
   HWND window = window_->Handle();
   std::set<int> ids;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM seen) {
-        reinterpret_cast<std::set<int>*>(seen)->insert(GetDlgCtrlID(child));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ids));
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    ids.insert(GetDlgCtrlID(child));
   EXPECT_EQ(ids.size(), layout::kControlCount);
   EXPECT_FALSE(ids.contains(0));
   HWND box = Handle(ControlId::txtMemnberCount), button = Handle(ControlId::btnStart);
@@ -391,21 +386,27 @@ TEST_F(Win32WindowTest, ScreenReadersHearTheNamesAndChangedFiguresDrawnOnceATick
 }
 
 // Windows' lookup reads a UTF-8 file's byte-order mark as part of "[DATA]" and finds no value (Wine
-// reads past it): the warning says how to save the file.
-TEST(SettingsWarningOnWindows, AMarkedFileIsToBeSavedWithoutTheMark) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "quorlane_marked.ini";
-  for (const auto& [mark, warning] :
-       {std::pair{
-            "\xEF\xBB\xBF",
+// reads past it): the warning says how to save the file. Opened inside a zip in Explorer, the
+// program stands alone in a folder named after the zip: the warning says to extract it first.
+TEST(SettingsWarningOnWindows, SaysHowToMendTheFile) {
+  const std::filesystem::path temp = std::filesystem::temp_directory_path();
+  for (const auto& [file, mark, warning] :
+       {std::tuple{
+            temp / "quorlane_marked.ini", "\xEF\xBB\xBF",
             "設定ファイルが「UTF-8 (BOM 付き)」で保存されているため、COST_PER_HOUR を読めませ"
             "ん。メモ帳で開き、「名前を付けて保存」で文字コードを「ANSI」か「UTF-8」にして保存"
             "し直してください。"},
-        {"", "設定ファイルの [DATA] に COST_PER_HOUR がありません。"}}) {
-    std::ofstream(file, std::ios::binary) << mark << "[DATA]\r\nMEMBER_COUNT=2\r\n";
+        {temp / "quorlane_unmarked.ini", "",
+         "設定ファイルの [DATA] に COST_PER_HOUR がありません。"},
+        {temp / "Temp1_Quorlane-1.0.0-windows-x64.zip" / "Quorlane.ini", nullptr,
+         "設定ファイルが見つからないため、COST_PER_HOUR を読めません。zip ファイルの中から起動され"
+         "ています。zip ファイルを右クリックして「すべて展開」を選び、展開したフォルダーの "
+         "Quorlane.exe を起動してください。"}}) {
+    if (mark) std::ofstream(file, std::ios::binary) << mark << "[DATA]\r\nMEMBER_COUNT=2\r\n";
     EXPECT_EQ(SettingsWarning(WhyNoValue(file.native()), "COST_PER_HOUR", file.native(), "ERROR"),
               warning + ("\n" + Narrow(file.native())));
+    std::filesystem::remove(file);
   }
-  std::filesystem::remove(file);
 }
 
 }  // namespace
