@@ -18,7 +18,6 @@
 
 #include "settings/wide_text.h"
 #include "window/layout.h"
-#include "window/placement.h"
 #include "window/settings_warning.h"
 #include "window/spoken.h"
 
@@ -47,7 +46,6 @@ class StandInAnnotations final : public IAccPropServices {
   HRESULT WINAPI QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
   ULONG WINAPI AddRef() override { return 1; }
   ULONG WINAPI Release() override { return 1; }
-// The window makes no other call.
 #define NOT_CALLED(method, ...)                 \
   HRESULT WINAPI method(__VA_ARGS__) override { \
     return E_NOTIMPL;                           \
@@ -70,12 +68,12 @@ class StandInAnnotations final : public IAccPropServices {
 #undef NOT_CALLED
 };
 
-// What the tests answer in Windows' place; each test starts from the answers of a plain desktop.
+// Windows' answers; each test starts from those of a plain desktop.
 StandInAnnotations annotations;
 bool highContrast = false;
 std::set<std::wstring> installedFaces;
 int shows = 0;
-std::map<HWND, int> valueChanges;
+std::map<HWND, int> valueChanges, paints;
 
 // A window pinned to the corner lands on a second screen at 144 dpi.
 UINT DpiOfScreen(HWND window) {
@@ -89,8 +87,7 @@ constexpr SystemQueries kAnswers{[] { return highContrast; }, DpiOfScreen,
                                    return &annotations;
                                  }};
 
-// Windows' first show of a program that a shortcut set to 最大化 started: maximised, whatever the
-// program asks.
+// A shortcut set to 最大化: Windows maximises the first show, whatever the program asks.
 BOOL WINAPI ShowAsShortcutMaximised(HWND window, int command) {
   return ShowWindow(window, shows++ == 0 ? SW_SHOWMAXIMIZED : command);
 }
@@ -101,15 +98,14 @@ class Win32WindowTest : public testing::Test {
     annotations = {};
     highContrast = false;
     installedFaces = {L"ＭＳ Ｐゴシック"};
-    shows = 0;
     valueChanges.clear();
+    paints.clear();
   }
   ~Win32WindowTest() override {
     window_.reset();
     std::filesystem::remove(settings_);
   }
 
-  // 3600 yen per attendee-hour and two attendees unless told, shown as asked.
   void Open(std::string_view settings = kSettings, int showCommand = SW_SHOWNORMAL,
             decltype(&ShowWindow) show = ShowWindow) {
     std::ofstream(settings_, std::ios::binary) << "[DATA]\r\n" << settings;
@@ -126,9 +122,8 @@ class Win32WindowTest : public testing::Test {
   }
 
   HWND Handle(ControlId id) const { return window_->Handle(id); }
-  std::string Text(ControlId id) const { return WindowText(Handle(id)); }
 
-  // Dispatches messages as the program's loop does, for a while or until there has been a tick.
+  // As the program's loop does, for a while or until there has been a tick.
   void Pump(Clock::duration limit, bool untilTick = false) {
     const int reads = clockReads_;
     for (const auto end = Clock::now() + limit; Clock::now() < end;) {
@@ -139,21 +134,17 @@ class Win32WindowTest : public testing::Test {
     }
   }
 
-  // Starts the meeting at now_, then ticks a second later, as often as asked.
-  void StartAndTick(int ticks) {
-    SendMessageW(Handle(ControlId::btnStart), BM_CLICK, 0, 0);
-    for (int tick = 0; tick < ticks; ++tick) {
-      now_.secondsSinceEpoch += 1;
-      SendMessageW(window_->Handle(), WM_TIMER, 1, 0);
-      Pump(std::chrono::milliseconds(50));
-    }
-  }
-
   Pixels Box(ControlId id) const {  // in the client area
     RECT box{};
     GetWindowRect(Handle(id), &box);
     MapWindowPoints(HWND_DESKTOP, window_->Handle(), reinterpret_cast<POINT*>(&box), 2);
     return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+  }
+
+  Pixels Outer() const {
+    RECT outer{};
+    GetWindowRect(window_->Handle(), &outer);
+    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
   }
 
   LOGFONTW Font(ControlId id) const {
@@ -182,35 +173,34 @@ class Win32WindowTest : public testing::Test {
   std::unique_ptr<MainWindow> window_;
 };
 
-// At the window's DPI when made, and again at the DPI and place Windows suggests on a move to
-// another screen: half pixels round up, the read-outs' fonts scale with the boxes. A window pinned
-// by its settings is laid out at the DPI of the screen it was pinned to.
+// At the DPI when made, then at the DPI and place Windows suggests on a move to another screen.
+// Pinned, to the corner from wherever it stands, same size, above others: pinned by its settings,
+// at the DPI of the corner's screen.
 TEST_F(Win32WindowTest, LayoutFollowsTheDpiAndTheSuggestedPlace) {
   const Pixels attendees96{76, 20, 31, 20}, attendees144{114, 30, 47, 30};
   Open();
   const RECT suggested{300, 200, 700, 500};
-  const std::tuple<UINT, Pixels, Pixels, LONG> layouts[] = {
-      {96, attendees96, {70, 86, 147, 27}, -29}, {144, attendees144, {105, 129, 221, 41}, -44}};
-  for (const auto& [dpi, attendees, cost, costFont] : layouts) {
+  for (const auto& [dpi, attendees, cost, costFont] :
+       {std::tuple{96U, attendees96, Pixels{70, 86, 147, 27}, -29L},
+        {144U, attendees144, {105, 129, 221, 41}, -44L}}) {
     SCOPED_TRACE(dpi);
-    if (dpi != 96) {
+    if (dpi != 96)
       SendMessageW(window_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                    reinterpret_cast<LPARAM>(&suggested));
-      RECT outer{};
-      GetWindowRect(window_->Handle(), &outer);
-      EXPECT_EQ(std::pair(outer.left, outer.top), std::pair(suggested.left, suggested.top));
-    }
     EXPECT_EQ(Box(ControlId::txtMemnberCount), attendees);
     EXPECT_EQ(Box(ControlId::lblCost), cost);
     EXPECT_EQ(Font(ControlId::lblCost).lfHeight, costFont);
   }
+  const auto [left, top, width, height] = Outer();
+  EXPECT_EQ(std::pair(left, top), std::pair(suggested.left, suggested.top));
+  static_cast<FormControl&>(*window_).PinTopLeft();
+  EXPECT_EQ(Outer(), Pixels(0, 0, width, height));
   Open(std::string(kSettings) + "WINDOW_TOP_POS=1\r\n");
   EXPECT_EQ(Box(ControlId::txtMemnberCount), attendees144);
 }
 
-// The read-outs in blue and red on a light face, in lighter tints of them on a dark one (Adwaita's
-// 50,50,50 as a desktop colour), every label in the theme's text colour under high contrast: read
-// when the window is made, and again when the setting changes.
+// Blue and red on a light face, lighter tints on a dark one (Adwaita's 50,50,50), every label in
+// the theme's text colour under high contrast: read when made and when the setting changes.
 TEST_F(Win32WindowTest, ReadOutColoursSuitTheFaceAndHighContrast) {
   const COLORREF theme = GetSysColor(COLOR_WINDOWTEXT);
   const int faceIndex = COLOR_BTNFACE;
@@ -219,25 +209,25 @@ TEST_F(Win32WindowTest, ReadOutColoursSuitTheFaceAndHighContrast) {
        {std::tuple{face, RGB(0, 0, 255), RGB(255, 0, 0)},
         {RGB(50, 50, 50), RGB(141, 141, 255), RGB(255, 103, 103)}}) {
     SetSysColors(1, &faceIndex, &background);
-    const auto expectColours = [&] {
-      SCOPED_TRACE(testing::Message() << highContrast << " on " << background);
-      EXPECT_EQ(TextColour(ControlId::lblTime), highContrast ? theme : time);
-      EXPECT_EQ(TextColour(ControlId::lblCost), highContrast ? theme : cost);
-      EXPECT_EQ(TextColour(ControlId::Label2_3), theme);
-    };
     for (const bool atStart : {false, true}) {
       highContrast = atStart;
       Open();
-      expectColours();
-      highContrast = !atStart;
-      SendMessageW(window_->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-      expectColours();
+      for (const bool change : {false, true}) {
+        if (change) {
+          highContrast = !atStart;
+          SendMessageW(window_->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        }
+        SCOPED_TRACE(testing::Message() << highContrast << " on " << background);
+        EXPECT_EQ(TextColour(ControlId::lblTime), highContrast ? theme : time);
+        EXPECT_EQ(TextColour(ControlId::lblCost), highContrast ? theme : cost);
+        EXPECT_EQ(TextColour(ControlId::Label2_3), theme);
+      }
     }
   }
   SetSysColors(1, &faceIndex, &face);
 }
 
-// From where a text starts to its last glyph's ink, in the control's font.
+// From where a text starts to its last glyph's ink: the blank after it is its C width.
 LONG InkWidth(HWND control, HFONT font, const std::wstring& text) {
   HDC dc = GetDC(control);
   HGDIOBJ previous = SelectObject(dc, font);
@@ -250,9 +240,9 @@ LONG InkWidth(HWND control, HFONT font, const std::wstring& text) {
   return advance.cx - std::max(0, last.abcC);
 }
 
-// Captions in the message font (Settings > Accessibility > Text size makes it larger), their ink
-// whole in the part of their boxes that no other control covers (at 96 dpi; a frame's caption
-// stands 10 pixels in, a button's edges take 3), and smaller only where that font would cut them.
+// Captions in the message font (Text size makes it larger), smaller only where it would cut their
+// ink out of the room no other control covers (a frame's caption stands 10 pixels in, a button's
+// edges take 3).
 TEST_F(Win32WindowTest, CaptionsTakeTheMessageFontAndShrinkOnlyWhereItWouldCutThem) {
   NONCLIENTMETRICSW desktop{};
   desktop.cbSize = sizeof desktop;
@@ -284,71 +274,68 @@ TEST_F(Win32WindowTest, CaptionsTakeTheMessageFontAndShrinkOnlyWhereItWouldCutTh
   SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof desktop, &desktop, 0);
 }
 
-// A shortcut's 最大化 opens the fixed-size window normal, even where Windows maximises the first
-// show itself; 最小化 (start /min) keeps it minimised.
-TEST_F(Win32WindowTest, StartsNormalWhenMaximisedAndMinimisedWhenMinimised) {
-  const std::tuple<int, decltype(&ShowWindow), WindowState> starts[] = {
-      {SW_SHOWMAXIMIZED, ShowAsShortcutMaximised, WindowState::Normal},
-      {SW_SHOWMAXIMIZED, ShowWindow, WindowState::Normal},
-      {SW_SHOWMINNOACTIVE, ShowWindow, WindowState::Minimised},
-      {SW_SHOWNORMAL, ShowWindow, WindowState::Normal}};
-  for (const auto& [command, show, state] : starts) {
+// 最大化 opens the fixed-size window normal, also where Windows maximises the first show itself;
+// 最小化 keeps it minimised. The read-outs' face by its Japanese name, or by the English one where
+// only that is known.
+TEST_F(Win32WindowTest, StartStateAndReadOutFace) {
+  for (const auto& [command, show, state] :
+       {std::tuple{SW_SHOWMAXIMIZED, &ShowAsShortcutMaximised, WindowState::Normal},
+        {SW_SHOWMAXIMIZED, ShowWindow, WindowState::Normal},
+        {SW_SHOWMINNOACTIVE, ShowWindow, WindowState::Minimised}}) {
     SCOPED_TRACE(command);
     shows = 0;
     Open(kSettings, command, show);
     EXPECT_EQ(static_cast<FormControl&>(*window_).State(), state);
   }
-}
-
-// The read-out face by its Japanese name, or by its English one where only that is known.
-TEST_F(Win32WindowTest, ReadOutsAskForTheFaceByANameWindowsKnows) {
-  const std::pair<std::set<std::wstring>, std::wstring> faces[] = {
-      {{L"ＭＳ Ｐゴシック", L"MS PGothic"}, L"ＭＳ Ｐゴシック"},
-      {{L"MS PGothic"}, L"MS PGothic"},
-      {{}, L"ＭＳ Ｐゴシック"}};
-  for (const auto& [installed, face] : faces) {
+  for (const auto& [installed, face] :
+       {std::pair<std::set<std::wstring>, std::wstring>{{L"ＭＳ Ｐゴシック", L"MS PGothic"},
+                                                        L"ＭＳ Ｐゴシック"},
+        {{L"MS PGothic"}, L"MS PGothic"},
+        {{}, L"ＭＳ Ｐゴシック"}}) {
     installedFaces = installed;
     Open();
     for (const ControlId id : layout::kReadOuts) EXPECT_EQ(Font(id).lfFaceName, face);
   }
 }
 
-// Each control has its own id, for UI Automation's AutomationId and GetDlgItem; WM_COMMAND goes by
-// it. Tab walks the tab column. Enter comes from IsDialogMessageW as IDOK from no control; it
-// presses the focused button and nothing else, and so does Space; the meeting then ticks.
-TEST_F(Win32WindowTest, TabEnterAndSpaceStartAndStopTheMeetingThatTicksOnceASecond) {
+// Ids for AutomationId and GetDlgItem; WM_COMMAND goes by them. Enter comes as IDOK from no
+// control and presses the focused button alone. Alt+Tab away and back, and a minimise and restore
+// from the taskbar (activated while still minimised, then the window itself focused; Wine focuses
+// the control), leave the focus where it was.
+TEST_F(Win32WindowTest, EnterStartsTheMeetingThatTicksOnceASecondWhereTheFocusWas) {
   Open();
   HWND window = window_->Handle();
   std::set<int> ids;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM seen) {
-        reinterpret_cast<std::set<int>*>(seen)->insert(GetDlgCtrlID(child));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ids));
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    ids.insert(GetDlgCtrlID(child));
   EXPECT_EQ(ids.size(), layout::kControlCount);
   EXPECT_FALSE(ids.contains(0));
-  HWND box = Handle(ControlId::txtMemnberCount);
+  HWND box = Handle(ControlId::txtMemnberCount), button = Handle(ControlId::btnStart);
   SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED),
                reinterpret_cast<LPARAM>(box));
-  EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
-
-  HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
-  EXPECT_EQ(first, Handle(layout::kFocusOrder[0]));
-  EXPECT_EQ(GetNextDlgTabItem(window, first, FALSE), Handle(layout::kFocusOrder[1]));
-  HWND button = Handle(ControlId::btnStart);
   SetFocus(box);
   SendMessageW(window, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
+  EXPECT_EQ(WindowText(button), layout::kStartCaption);
+
   SetFocus(button);
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  ASSERT_NE(GetFocus(), button);
+  SetActiveWindow(window);
+  EXPECT_EQ(GetFocus(), button);
+  DestroyWindow(other);
+  SendMessageW(window, WM_ACTIVATE, WA_INACTIVE, 0);
+  ShowWindow(window, SW_MINIMIZE);
+  SetFocus(nullptr);
+  SendMessageW(window, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, TRUE), 0);
+  ShowWindow(window, SW_RESTORE);
+  SetFocus(window);
+  EXPECT_EQ(GetFocus(), button);
+
+  // No tick in the first half second, then one (each tick reads the clock twice).
   SendMessageW(window, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(Text(ControlId::btnStart), layout::kStopCaption);
-  SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
-  SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
-  EXPECT_EQ(Text(ControlId::btnStart), layout::kStartCaption);
-  // Once a second: no tick in the first half second, then one (each tick reads the clock twice).
-  SendMessageW(window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(WindowText(button), layout::kStopCaption);
   const int atStart = clockReads_;
   Pump(std::chrono::milliseconds(500));
   EXPECT_EQ(clockReads_, atStart);
@@ -356,44 +343,17 @@ TEST_F(Win32WindowTest, TabEnterAndSpaceStartAndStopTheMeetingThatTicksOnceASeco
   EXPECT_EQ(clockReads_, atStart + 2);
 }
 
-// Typed digits must land in the box again after Alt+Tab away and back, and after a minimise and a
-// restore from the taskbar: Windows activates the window while it is still minimised, then gives
-// the restored window itself the focus (Wine gives it to the control). WINDOW_TOP_POS=1 from
-// wherever the window stands: to the corner, same size, above others.
-TEST_F(Win32WindowTest, FocusComesBackOnActivationAndRestoreAndThePinMovesToTheCornerAbove) {
-  Open();
-  HWND window = window_->Handle();
-  SetFocus(Handle(ControlId::btnStart));
-  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
-                               nullptr, nullptr, nullptr);
-  SetActiveWindow(other);
-  ASSERT_NE(GetFocus(), Handle(ControlId::btnStart));
-  SetActiveWindow(window);
-  EXPECT_EQ(GetFocus(), Handle(ControlId::btnStart));
-  DestroyWindow(other);
-
-  SendMessageW(window, WM_ACTIVATE, WA_INACTIVE, 0);
-  ShowWindow(window, SW_MINIMIZE);
-  SetFocus(nullptr);
-  SendMessageW(window, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, TRUE), 0);
-  ShowWindow(window, SW_RESTORE);
-  SetFocus(window);
-  EXPECT_EQ(GetFocus(), Handle(ControlId::btnStart));
-
-  SetWindowPos(window, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  RECT before{}, after{};
-  GetWindowRect(window, &before);
-  static_cast<FormControl&>(*window_).PinTopLeft();
-  GetWindowRect(window, &after);
-  EXPECT_EQ(std::tuple(after.left, after.top, after.right, after.bottom),
-            std::tuple(0L, 0L, before.right - before.left, before.bottom - before.top));
-  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+// Every drawing of a label asks the window for its colours.
+LRESULT CALLBACK CountLabelPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
+  if (message == WM_CTLCOLORSTATIC) ++paints[HWND(lParam)];
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Screen readers hear the table's names, through one annotation service; the button's follows its
-// caption. A tick writes the cost twice; they hear of a figure only when it changed (60 yen an hour
-// stays 0円 for two seconds).
-TEST_F(Win32WindowTest, ScreenReadersHearTheNamesAndOnlyChangedFigures) {
+// Screen readers hear the table's names, through one annotation service, and of a figure only when
+// it changed (60 yen an hour stays 0円 for two seconds). A tick writes the cost twice; each
+// read-out is drawn once, when the tick is done.
+TEST_F(Win32WindowTest, ScreenReadersHearTheNamesAndChangedFiguresDrawnOnceATick) {
   Open("COST_PER_HOUR=60\r\nMEMBER_COUNT=1\r\n");
   for (const layout::Control& control : layout::kControls) {
     SCOPED_TRACE(control.objectName);
@@ -404,49 +364,44 @@ TEST_F(Win32WindowTest, ScreenReadersHearTheNamesAndOnlyChangedFigures) {
       EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
       [](HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) { ++valueChanges[control]; },
       GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
-  StartAndTick(2);
+  SetWindowSubclass(window_->Handle(), CountLabelPaints, 1, 0);
+  SendMessageW(Handle(ControlId::btnStart), BM_CLICK, 0, 0);
+  for (int tick = 0; tick < 2; ++tick) {
+    now_.secondsSinceEpoch += 1;
+    SendMessageW(window_->Handle(), WM_TIMER, 1, 0);
+    Pump(std::chrono::milliseconds(50));
+  }
+  RemoveWindowSubclass(window_->Handle(), CountLabelPaints, 1);
   UnhookWinEvent(hook);
   EXPECT_EQ(annotations.names[Handle(ControlId::btnStart)], "会議終了");
   EXPECT_EQ(annotations.values[Handle(ControlId::lblTime)], "00:00:02");
   EXPECT_EQ(valueChanges, (std::map<HWND, int>{{Handle(ControlId::lblTime), 2}}));
   EXPECT_EQ(annotations.made, 1);
+  for (const ControlId id : layout::kReadOuts) EXPECT_EQ(paints[Handle(id)], 2);
 }
 
-LRESULT CALLBACK CountLabelPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR paints) {
-  if (message == WM_CTLCOLORSTATIC)
-    ++(*reinterpret_cast<std::map<HWND, int>*>(paints))[HWND(lParam)];
-  return DefSubclassProc(window, message, wParam, lParam);
-}
-
-// Each read-out is drawn once a tick, when the tick is done, though the tick writes the cost twice:
-// every drawing of a label asks the window for its colours.
-TEST_F(Win32WindowTest, EachReadOutIsPaintedOnceATick) {
-  Open();
-  std::map<HWND, int> paints;
-  SetWindowSubclass(window_->Handle(), CountLabelPaints, 1, reinterpret_cast<DWORD_PTR>(&paints));
-  StartAndTick(1);
-  RemoveWindowSubclass(window_->Handle(), CountLabelPaints, 1);
-  EXPECT_EQ(Text(ControlId::lblCost), "2円");
-  for (const ControlId id : layout::kReadOuts) EXPECT_EQ(paints[Handle(id)], 1);
-}
-
-// Windows' lookup reads the byte-order mark of a UTF-8 file as part of "[DATA]" and finds no value
-// (Wine's reads past it, so its answer is given here): the warning says how to save the file.
-TEST(SettingsWarningOnWindows, AMarkedFileIsToBeSavedWithoutTheMark) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "quorlane_marked.ini";
-  for (const auto& [mark, warning] :
-       {std::pair{
-            "\xEF\xBB\xBF",
+// Windows' lookup reads a UTF-8 file's byte-order mark as part of "[DATA]" and finds no value (Wine
+// reads past it): the warning says how to save the file. Opened inside a zip in Explorer, the
+// program stands alone in a folder named after the zip: the warning says to extract it first.
+TEST(SettingsWarningOnWindows, SaysHowToMendTheFile) {
+  const std::filesystem::path temp = std::filesystem::temp_directory_path();
+  for (const auto& [file, mark, warning] :
+       {std::tuple{
+            temp / "quorlane_marked.ini", "\xEF\xBB\xBF",
             "設定ファイルが「UTF-8 (BOM 付き)」で保存されているため、COST_PER_HOUR を読めませ"
             "ん。メモ帳で開き、「名前を付けて保存」で文字コードを「ANSI」か「UTF-8」にして保存"
             "し直してください。"},
-        {"", "設定ファイルの [DATA] に COST_PER_HOUR がありません。"}}) {
-    std::ofstream(file, std::ios::binary) << mark << "[DATA]\r\nMEMBER_COUNT=2\r\n";
+        {temp / "quorlane_unmarked.ini", "",
+         "設定ファイルの [DATA] に COST_PER_HOUR がありません。"},
+        {temp / "Temp1_Quorlane-1.0.0-windows-x64.zip" / "Quorlane.ini", nullptr,
+         "設定ファイルが見つからないため、COST_PER_HOUR を読めません。zip ファイルの中から起動され"
+         "ています。zip ファイルを右クリックして「すべて展開」を選び、展開したフォルダーの "
+         "Quorlane.exe を起動してください。"}}) {
+    if (mark) std::ofstream(file, std::ios::binary) << mark << "[DATA]\r\nMEMBER_COUNT=2\r\n";
     EXPECT_EQ(SettingsWarning(WhyNoValue(file.native()), "COST_PER_HOUR", file.native(), "ERROR"),
               warning + ("\n" + Narrow(file.native())));
+    std::filesystem::remove(file);
   }
-  std::filesystem::remove(file);
 }
 
 }  // namespace
