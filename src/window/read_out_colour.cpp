@@ -30,8 +30,10 @@ double RelativeLuminance(layout::Rgb colour) {
 
 // From 1 (the same luminance) to 21 (black on white).
 double ContrastRatio(layout::Rgb first, layout::Rgb second) {
-  const auto [darker, lighter] = std::minmax(RelativeLuminance(first), RelativeLuminance(second));
-  return (lighter + 0.05) / (darker + 0.05);
+  // By value: std::minmax of two temporaries hands back references to them.
+  const double a = RelativeLuminance(first);
+  const double b = RelativeLuminance(second);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace
