@@ -105,8 +105,9 @@ write_figures() {
         print; file = dir "/" $3 ".md"
         if ((getline line < file) > 0) {
           print line; while ((getline line < file) > 0) print line
-          close(file); skipping = 1; next
+          close(file); skipping = 1
         }
+        next
       }
       /^<!-- end -->$/ { skipping = 0 }
       !skipping' "$page" >"$dir/page.md"

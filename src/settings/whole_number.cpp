@@ -98,8 +98,11 @@ bool RoundsUp(std::string_view fraction, std::uint64_t whole) {
 }  // namespace
 
 std::int32_t ToWholeNumber(std::string_view text) {
-  const std::string ascii = AsciiNumberForms(text);
-  const WrittenNumber number = ReadWritten(ascii);
+  // Text without a byte above ASCII holds no full-width form and is read where it lies.
+  const bool plainAscii =
+      std::none_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+  const std::string ascii = plainAscii ? std::string() : AsciiNumberForms(text);
+  const WrittenNumber number = ReadWritten(plainAscii ? text : ascii);
 
   // Rounding never brings a magnitude above 2^31 back into range, so stop at the first digit
   // that passes it: the rest of a megabyte of digits is never weighed.
