@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -131,6 +132,11 @@ TEST_F(QtWindowTest, CaptionsTakeTheDesktopsFontAndShrinkOnlyWhereItWouldCutThem
       }
       EXPECT_EQ(shown.family(), font.family());
       EXPECT_EQ(shown.pointSizeF() == points, fitsAsGiven);
+      QFont larger = shown;  // where shrunk, to the largest quarter point that fits
+      larger.setPointSizeF(shown.pointSizeF() + 0.25);
+      EXPECT_TRUE(fitsAsGiven || std::ranges::any_of(captions, [&](const QString& caption) {
+                    return inkWidth(larger, caption) > room;
+                  }));
     }
   }
   QApplication::setFont(desktop);

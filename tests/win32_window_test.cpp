@@ -269,6 +269,12 @@ TEST_F(Win32WindowTest, CaptionsTakeTheMessageFontAndShrinkOnlyWhereItWouldCutTh
         fitsAsGiven = fitsAsGiven && InkWidth(Handle(id), message.get(), caption) <= room;
       }
       EXPECT_EQ(Font(id).lfHeight == metrics.lfMessageFont.lfHeight, fitsAsGiven);
+      LOGFONTW taller = Font(id);  // where shrunk, to the largest pixel height that fits
+      --taller.lfHeight;
+      const UniqueFont tallerFont(CreateFontIndirectW(&taller));
+      EXPECT_TRUE(fitsAsGiven || std::ranges::any_of(captions, [&](const std::wstring& caption) {
+                    return InkWidth(Handle(id), tallerFont.get(), caption) > room;
+                  }));
     }
   }
   SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof desktop, &desktop, 0);
