@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Usage: desktop_theme_test.sh PROGRAM
 # On GTK's Adwaita through Qt's GTK platform theme, as GNOME users run it, measured on the pixels
-# drawn: pure blue and red read-outs on the light palette, both at least 4.5:1 on the dark one.
+# drawn: pure blue and red read-outs on the light palette, both at least 4.5:1 on the dark one. In a
+# Wayland session it takes XWayland, where a window learns that it is minimised.
 set -euo pipefail
 work=$(mktemp -d)
 for lib in virtual_display settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
 program=
 trap '[ -n "$program" ] && kill "$program" 2>/dev/null; vd_stop; rm -rf "$work"' EXIT
-[ -e "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platformthemes/libqgtk3.so" ] ||
-  { echo "qt6-gtk-platformtheme is not installed"; exit 77; }
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS)
+for plugin in platformthemes/libqgtk3.so platforms/libqwayland-generic.so; do
+  [ -e "$plugins/$plugin" ] || { echo "$plugin is not installed"; exit 77; }
+done
 vd_start
 exe=$(beside_settings "$1" "$work" 3600 2)
 for theme in Adwaita Adwaita:dark; do
@@ -49,3 +52,11 @@ PY
   wait "$program" 2>/dev/null || true
   program=
 done
+
+# The session's Wayland display is none here: Qt, left to choose, would try it first.
+XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quorlane-none QT_DEBUG_PLUGINS=1 "$exe" >"$work/log" 2>&1 &
+program=$!
+vd_window_of "$program" >/dev/null
+platform=$(grep -om1 'platforms/[^/"]*" loaded library' "$work/log")
+[ "$platform" = 'platforms/libqxcb.so" loaded library' ] || { echo "took ${platform:-no platform}"; exit 1; }
+echo "Wayland session: XWayland taken"
