@@ -2,7 +2,8 @@
 # Usage: desktop_theme_test.sh PROGRAM
 # On GTK's Adwaita through Qt's GTK platform theme, as GNOME users run it, measured on the pixels
 # drawn: pure blue and red read-outs on the light palette, both at least 4.5:1 on the dark one. In a
-# Wayland session it takes XWayland, where a window learns that it is minimised.
+# Wayland session it takes XWayland, where a window learns that it is minimised; its class is the
+# one the desktop entry names, by which GNOME matches the window to its launcher and icon.
 set -euo pipefail
 work=$(mktemp -d)
 for lib in virtual_display settings; do source "$(dirname "$0")/../../script/lib/$lib.sh"; done
@@ -56,7 +57,10 @@ done
 # The session's Wayland display is none here: Qt, left to choose, would try it first.
 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quorlane-none QT_DEBUG_PLUGINS=1 "$exe" >"$work/log" 2>&1 &
 program=$!
-vd_window_of "$program" >/dev/null
+window=$(vd_window_of "$program")
 platform=$(grep -om1 'platforms/[^/"]*" loaded library' "$work/log")
 [ "$platform" = 'platforms/libqxcb.so" loaded library' ] || { echo "took ${platform:-no platform}"; exit 1; }
-echo "Wayland session: XWayland taken"
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+entry=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../resources/linux/quorlane.desktop.in")
+[ "$class" = "$entry" ] || { echo "WM_CLASS \"$class\", the desktop entry's \"$entry\""; exit 1; }
+echo "Wayland session: XWayland taken; WM_CLASS $class"
