@@ -1,5 +1,4 @@
-#include <algorithm>
-
+#include "settings/ascii.h"
 #include "settings/shift_jis.h"
 #include "settings/transcoder.h"
 
@@ -25,9 +24,7 @@ std::string Utf8ToShiftJis(std::string_view utf8) {
 }
 
 bool NeedsMissingConverter(std::string_view shiftJis) {
-  const bool ascii = std::all_of(shiftJis.begin(), shiftJis.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  return !ascii && !Transcoder(Encoding::kShiftJis, Encoding::kUtf8).HasConverter();
+  return !IsAscii(shiftJis) && !Transcoder(Encoding::kShiftJis, Encoding::kUtf8).HasConverter();
 }
 
 }  // namespace quorlane

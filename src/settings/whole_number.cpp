@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "settings/ascii.h"
+
 namespace quorlane {
 namespace {
 
@@ -98,9 +100,8 @@ bool RoundsUp(std::string_view fraction, std::uint64_t whole) {
 }  // namespace
 
 std::int32_t ToWholeNumber(std::string_view text) {
-  // Text without a byte above ASCII holds no full-width form and is read where it lies.
-  const bool plainAscii =
-      std::none_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+  // ASCII text holds no full-width form and is read where it lies.
+  const bool plainAscii = IsAscii(text);
   const std::string ascii = plainAscii ? std::string() : AsciiNumberForms(text);
   const WrittenNumber number = ReadWritten(plainAscii ? text : ascii);
 
